@@ -1,0 +1,38 @@
+// How many property calls failed since a mark, kept apart from the trace so
+// that it works with tracing off.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/ks/hresult.hpp"
+
+namespace sim {
+
+class CallStats {
+public:
+  void Record(ks::HResult hr) {
+    ++calls_;
+    if (ks::Succeeded(hr))
+      return;
+    ++failed_;
+    if (!firstFailure_)
+      firstFailure_ = hr;
+  }
+  void Mark() {
+    calls_ = 0;
+    failed_ = 0;
+    firstFailure_.reset();
+  }
+
+  std::uint64_t calls() const { return calls_; }
+  std::uint64_t failed() const { return failed_; }
+  std::optional<ks::HResult> firstFailure() const { return firstFailure_; }
+
+private:
+  std::uint64_t calls_ = 0;
+  std::uint64_t failed_ = 0;
+  std::optional<ks::HResult> firstFailure_;
+};
+
+} // namespace sim

@@ -1,0 +1,24 @@
+// A clock that records each pause in the trace, then lets the wrapped clock
+// (real or virtual) take it.
+#pragma once
+
+#include "platform/ks/clock.hpp"
+#include "sim/trace.hpp"
+
+namespace sim {
+
+class TracingClock : public ks::Clock {
+public:
+  TracingClock(Trace& trace, ks::Clock& inner) : trace_(trace), inner_(inner) {}
+
+  void Sleep(std::uint32_t ms) override {
+    trace_.Record(SleepEvent{ms});
+    inner_.Sleep(ms);
+  }
+
+private:
+  Trace& trace_;
+  ks::Clock& inner_;
+};
+
+} // namespace sim
