@@ -39,8 +39,7 @@ bool DeviceLink::FindDevice(ks::DeviceCatalog& catalog) {
   const auto deviceEnumerator = ks::ComPtr<ks::DeviceEnumerator>::Attach(rawEnumerator);
 
   ks::EnumMoniker* rawClass = nullptr;
-  const ks::HResult hr =
-      deviceEnumerator->CreateClassEnumerator(VeltaDeviceCategory, &rawClass, 0);
+  const ks::HResult hr = deviceEnumerator->CreateClassEnumerator(VeltaDeviceCategory, &rawClass, 0);
   const auto classEnumerator = ks::ComPtr<ks::EnumMoniker>::Attach(rawClass);
   if (hr != ks::S_OK || !classEnumerator)
     return HasChannel();
@@ -129,8 +128,8 @@ ks::HResult DeviceLink::GetGpio(std::uint16_t line, std::uint8_t* level) {
 }
 
 ks::HResult DeviceLink::WriteUart(const std::uint8_t* data, std::int32_t count) {
-  return VendorRequest(ks::KSPROPERTY_TYPE_SET, REQ_UART_WRITE, 0,
-                       const_cast<std::uint8_t*>(data), count);
+  return VendorRequest(ks::KSPROPERTY_TYPE_SET, REQ_UART_WRITE, 0, const_cast<std::uint8_t*>(data),
+                       count);
 }
 
 ks::HResult DeviceLink::ReadUart(std::uint8_t* buffer, std::int32_t count) {
@@ -141,7 +140,8 @@ ks::HResult DeviceLink::ReadFpgaRegister(std::uint32_t address, std::uint16_t* v
   if (!channel_)
     return ks::E_FAIL;
   const auto record = FpgaRegisterRequest(ks::KSPROPERTY_TYPE_GET, address);
-  std::uint8_t data[2] = {static_cast<std::uint8_t>(*value), static_cast<std::uint8_t>(*value >> 8)};
+  std::uint8_t data[2] = {static_cast<std::uint8_t>(*value),
+                          static_cast<std::uint8_t>(*value >> 8)};
   std::uint32_t returned = 0;
   const ks::HResult hr = channel_->KsProperty(record.data(), kRecordSize, data, 2, &returned);
   if (ks::Succeeded(hr))

@@ -46,8 +46,7 @@ Record FpgaRegisterRequest(std::uint32_t flags, std::uint32_t address);
 ShortProperty ShortPropertyRecord(const ks::Guid& set, std::uint32_t id, std::uint32_t flags);
 
 // Appends one register pair (address, value) to a byte buffer.
-template <class Buffer>
-void AppendPair(Buffer& out, std::uint16_t address, std::uint16_t value) {
+template <class Buffer> void AppendPair(Buffer& out, std::uint16_t address, std::uint16_t value) {
   out.push_back(static_cast<std::uint8_t>(address));
   out.push_back(static_cast<std::uint8_t>(address >> 8));
   out.push_back(static_cast<std::uint8_t>(value));

@@ -44,7 +44,9 @@ const MessageMapEntry<D> kMessageMap[] = {
 
 } // namespace
 
-std::span<const MessageMapEntry<D>> CVeltaEditorDlg::MessageMap() { return kMessageMap; }
+std::span<const MessageMapEntry<D>> CVeltaEditorDlg::MessageMap() {
+  return kMessageMap;
+}
 
 bool CVeltaEditorDlg::RouteCommand(int id, dlg::Notification code) {
   return DispatchMessageMap<D>(*this, kMessageMap, code, id);

@@ -46,7 +46,9 @@ CVeltaEditorDlg::CVeltaEditorDlg(dlg::DialogHost& host, ks::DeviceCatalog& catal
       m_hIcon(IDR_MAINFRAME) {}
 
 // The channel goes with the dialog, before the application uninitialises COM.
-CVeltaEditorDlg::~CVeltaEditorDlg() { m_device.Release(); }
+CVeltaEditorDlg::~CVeltaEditorDlg() {
+  m_device.Release();
+}
 
 void CVeltaEditorDlg::DoDataExchange(CDataExchange& dx) {
   DDX_Control(dx, IDC_EMC2101_REG, m_EditEmc2101Reg);

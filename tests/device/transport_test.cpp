@@ -70,34 +70,89 @@ INSTANTIATE_TEST_SUITE_P(
     Transport, RequestForms,
     testing::Values(
         FormCase{"I2cWrite", [](DeviceLink& l) { return l.WriteI2c(0x4C, kTwo, 2); },
-                 kDeviceSet + "00000000" "02000000" "bc00" "0000" "4c00" "0200", "2a1f"},
+                 kDeviceSet + "00000000"
+                              "02000000"
+                              "bc00"
+                              "0000"
+                              "4c00"
+                              "0200",
+                 "2a1f"},
         FormCase{"I2cRead", [](DeviceLink& l) { return l.ReadI2c(0x57, &gByte, 1); },
-                 kDeviceSet + "00000000" "01000000" "bd00" "0000" "5700" "0100", "5c"},
+                 kDeviceSet + "00000000"
+                              "01000000"
+                              "bd00"
+                              "0000"
+                              "5700"
+                              "0100",
+                 "5c"},
         FormCase{"GpioSet", [](DeviceLink& l) { return l.SetGpio(57, &gByte); },
-                 kDeviceSet + "00000000" "02000000" "be00" "0000" "3900" "0100", "5c"},
+                 kDeviceSet + "00000000"
+                              "02000000"
+                              "be00"
+                              "0000"
+                              "3900"
+                              "0100",
+                 "5c"},
         FormCase{"GpioGet", [](DeviceLink& l) { return l.GetGpio(26, &gByte); },
-                 kDeviceSet + "00000000" "01000000" "bf00" "0000" "1a00" "0100", "5c"},
+                 kDeviceSet + "00000000"
+                              "01000000"
+                              "bf00"
+                              "0000"
+                              "1a00"
+                              "0100",
+                 "5c"},
         FormCase{"UartWrite", [](DeviceLink& l) { return l.WriteUart(kTwo, 2); },
-                 kDeviceSet + "00000000" "02000000" "b700" "0000" "0000" "0200", "2a1f"},
+                 kDeviceSet + "00000000"
+                              "02000000"
+                              "b700"
+                              "0000"
+                              "0000"
+                              "0200",
+                 "2a1f"},
         FormCase{"UartRead", [](DeviceLink& l) { return l.ReadUart(&gByte, 1); },
-                 kDeviceSet + "00000000" "01000000" "b800" "0000" "0000" "0100", "5c"},
+                 kDeviceSet + "00000000"
+                              "01000000"
+                              "b800"
+                              "0000"
+                              "0000"
+                              "0100",
+                 "5c"},
         FormCase{"FpgaGet", [](DeviceLink& l) { return l.ReadFpgaRegister(0x12345, &gWord); },
-                 kFpgaSet + "00000000" "01000000" "00000000" "45230100", "cdab"},
+                 kFpgaSet + "00000000"
+                            "01000000"
+                            "00000000"
+                            "45230100",
+                 "cdab"},
         FormCase{"FpgaSet", [](DeviceLink& l) { return l.WriteFpgaRegister(0x42, &gWord); },
-                 kFpgaSet + "00000000" "02000000" "00000000" "42000000", "cdab"},
+                 kFpgaSet + "00000000"
+                            "02000000"
+                            "00000000"
+                            "42000000",
+                 "cdab"},
         FormCase{"PairBlock", [](DeviceLink& l) { return l.WriteRegisterPairs(kPairs, 8); },
-                 kDeviceSet + "01000000" "02000000" "0000" "0000" "0000" "0800",
+                 kDeviceSet + "01000000"
+                              "02000000"
+                              "0000"
+                              "0000"
+                              "0000"
+                              "0800",
                  "4100008041000080"},
         FormCase{"MultiBeamSet", [](DeviceLink& l) { return l.SetShortProperty(2, 3); },
-                 kDeviceSet + "02000000" "02000000", "03000000"},
+                 kDeviceSet + "02000000"
+                              "02000000",
+                 "03000000"},
         FormCase{"ChannelBeamSet", [](DeviceLink& l) { return l.SetShortProperty(3, 0xff80); },
-                 kDeviceSet + "03000000" "02000000", "80ff0000"},
+                 kDeviceSet + "03000000"
+                              "02000000",
+                 "80ff0000"},
         FormCase{"ChannelBeamGet",
                  [](DeviceLink& l) {
                    std::uint32_t v = 0;
                    return l.GetShortProperty(3, &v);
                  },
-                 kDeviceSet + "03000000" "01000000", "00000000"}),
+                 kDeviceSet + "03000000"
+                              "01000000",
+                 "00000000"}),
     [](const testing::TestParamInfo<FormCase>& p) { return p.param.name; });
 
 TEST(Transport, GuardsSendNothing) {

@@ -26,13 +26,14 @@ TEST_P(HexField, MatchesScanf) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, HexField,
-    testing::Values("", " ", "1f", "1F", "0x1F", "0X1f", "  \t2a", "12zz", "zz12", "-3", "+7",
-                    "-", "+", "+-5", "0x", "0xg", "0x0x5", "x5", "80000000", "7fffffff",
-                    "ffffffff", "100000000", "123456789", "fffffffffffffffff", "-80000000",
-                    "-0x10", " -0x10", "1ff02", "1a5", "  0", "00000001", "g", "\n5", "5 6",
-                    "0x-5", "-ffffffffffffffffff", "10000000000000000", "-ffffffff"));
+INSTANTIATE_TEST_SUITE_P(Inputs, HexField,
+                         testing::Values("", " ", "1f", "1F", "0x1F", "0X1f", "  \t2a", "12zz",
+                                         "zz12", "-3", "+7", "-", "+", "+-5", "0x", "0xg", "0x0x5",
+                                         "x5", "80000000", "7fffffff", "ffffffff", "100000000",
+                                         "123456789", "fffffffffffffffff", "-80000000", "-0x10",
+                                         " -0x10", "1ff02", "1a5", "  0", "00000001", "g", "\n5",
+                                         "5 6", "0x-5", "-ffffffffffffffffff", "10000000000000000",
+                                         "-ffffffff"));
 
 TEST(HexFieldPresets, NoNumberKeepsPreset) {
   EXPECT_EQ(dlg::ParseHexField("", -1), -1);

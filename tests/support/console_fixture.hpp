@@ -43,13 +43,15 @@ template <std::size_t N> Bytes B(const std::array<std::uint8_t, N>& a) {
 }
 
 inline Request I2cWrite(std::uint16_t address, Bytes data) {
-  return {B(DeviceRequest(0, 2, REQ_I2C_WRITE, 0, address, static_cast<std::uint16_t>(data.size()))),
-          std::move(data)};
+  return {
+      B(DeviceRequest(0, 2, REQ_I2C_WRITE, 0, address, static_cast<std::uint16_t>(data.size()))),
+      std::move(data)};
 }
 // A read as handed over: the caller's preset bytes.
 inline Request I2cRead(std::uint16_t address, Bytes preset) {
-  return {B(DeviceRequest(0, 1, REQ_I2C_READ, 0, address, static_cast<std::uint16_t>(preset.size()))),
-          std::move(preset)};
+  return {
+      B(DeviceRequest(0, 1, REQ_I2C_READ, 0, address, static_cast<std::uint16_t>(preset.size()))),
+      std::move(preset)};
 }
 inline Request GpioSet(std::uint16_t line, std::uint8_t level) {
   return {B(DeviceRequest(0, 2, REQ_GPIO_SET, 0, line, 1)), {level}};
@@ -60,7 +62,9 @@ inline Request GpioGet(std::uint16_t line) {
 inline Request UartWrite(std::uint8_t byte) {
   return {B(DeviceRequest(0, 2, REQ_UART_WRITE, 0, 0, 1)), {byte}};
 }
-inline Request UartRead() { return {B(DeviceRequest(0, 1, REQ_UART_READ, 0, 0, 1)), {0xFF}}; }
+inline Request UartRead() {
+  return {B(DeviceRequest(0, 1, REQ_UART_READ, 0, 0, 1)), {0xFF}};
+}
 inline Request FpgaGet(std::uint32_t address) {
   return {B(FpgaRegisterRequest(1, address)), {0, 0}};
 }

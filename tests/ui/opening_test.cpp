@@ -17,8 +17,8 @@ TEST(Opening, SendsNineRequestsInOrder) {
   console.TakeRequests();
   console.host.Open(*console.dialog);
   const std::vector<Request> expected = {
-      GpioGet(26), GpioGet(27), GpioGet(45), GpioGet(50), GpioGet(51),
-      GpioGet(52), GpioGet(57), ShortGet(3),  FpgaGet(0x42),
+      GpioGet(26), GpioGet(27), GpioGet(45), GpioGet(50),   GpioGet(51),
+      GpioGet(52), GpioGet(57), ShortGet(3), FpgaGet(0x42),
   };
   EXPECT_EQ(console.TakeRequests(), expected);
 }
@@ -92,13 +92,13 @@ TEST(Opening, ListsAndStartState) {
   Console console;
   ASSERT_TRUE(console.Open());
   const auto& host = console.host;
-  EXPECT_EQ(host.State(IDC_LTC2633_COMMAND).items,
-            (std::vector<std::string>{"0. Write to input register X", "1. Update DAC X",
-                                      "2. Write to input register X, update all DACs",
-                                      "3. Write to input register and update all DACs",
-                                      "4. Power down X", "5. Power down chip",
-                                      "6. Select internal reference",
-                                      "7. Select external reference"}));
+  EXPECT_EQ(
+      host.State(IDC_LTC2633_COMMAND).items,
+      (std::vector<std::string>{"0. Write to input register X", "1. Update DAC X",
+                                "2. Write to input register X, update all DACs",
+                                "3. Write to input register and update all DACs", "4. Power down X",
+                                "5. Power down chip", "6. Select internal reference",
+                                "7. Select external reference"}));
   EXPECT_EQ(host.State(IDC_LTC2633_DAC).items,
             (std::vector<std::string>{"0. X = DAC A", "1. X = DAC B", "2. X = All DACs"}));
   EXPECT_EQ(host.GetCurSel(IDC_LTC2633_COMMAND), 0);
@@ -150,8 +150,8 @@ TEST(Template, EveryRoutedControlExistsWithItsKind) {
   for (const auto& entry : CVeltaEditorDlg::MessageMap()) {
     const auto* control = kVeltaEditorTemplate.Find(entry.id);
     ASSERT_NE(control, nullptr) << entry.id;
-    const auto expected = entry.code == dlg::Notification::SelChange ? dlg::ControlKind::ComboBox
-                                                                     : control->kind;
+    const auto expected =
+        entry.code == dlg::Notification::SelChange ? dlg::ControlKind::ComboBox : control->kind;
     EXPECT_EQ(control->kind, expected) << entry.id;
     EXPECT_NE(control->kind, dlg::ControlKind::Static) << entry.id;
   }

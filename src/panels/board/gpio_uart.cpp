@@ -10,13 +10,27 @@ void CVeltaEditorDlg::SendGpioFromBox(CButton& box, std::uint16_t line) {
   SetGpio(line, &level);
 }
 
-void CVeltaEditorDlg::OnBnClickedPowerOn() { SendGpioFromBox(m_CheckPowerOn, 26); }
-void CVeltaEditorDlg::OnBnClickedI2cEnable() { SendGpioFromBox(m_CheckI2cEnable, 27); }
-void CVeltaEditorDlg::OnBnClickedGpio45() { SendGpioFromBox(m_CheckGpio45, 45); }
-void CVeltaEditorDlg::OnBnClickedGpio50() { SendGpioFromBox(m_CheckGpio50, 50); }
-void CVeltaEditorDlg::OnBnClickedGpio51() { SendGpioFromBox(m_CheckGpio51, 51); }
-void CVeltaEditorDlg::OnBnClickedGpio52() { SendGpioFromBox(m_CheckGpio52, 52); }
-void CVeltaEditorDlg::OnBnClickedGpio57() { SendGpioFromBox(m_CheckGpio57, 57); }
+void CVeltaEditorDlg::OnBnClickedPowerOn() {
+  SendGpioFromBox(m_CheckPowerOn, 26);
+}
+void CVeltaEditorDlg::OnBnClickedI2cEnable() {
+  SendGpioFromBox(m_CheckI2cEnable, 27);
+}
+void CVeltaEditorDlg::OnBnClickedGpio45() {
+  SendGpioFromBox(m_CheckGpio45, 45);
+}
+void CVeltaEditorDlg::OnBnClickedGpio50() {
+  SendGpioFromBox(m_CheckGpio50, 50);
+}
+void CVeltaEditorDlg::OnBnClickedGpio51() {
+  SendGpioFromBox(m_CheckGpio51, 51);
+}
+void CVeltaEditorDlg::OnBnClickedGpio52() {
+  SendGpioFromBox(m_CheckGpio52, 52);
+}
+void CVeltaEditorDlg::OnBnClickedGpio57() {
+  SendGpioFromBox(m_CheckGpio57, 57);
+}
 
 void CVeltaEditorDlg::OnBnClickedUartWrite() {
   const std::int32_t value = dlg::ParseHexField(m_EditUartData.GetWindowText(), -1);

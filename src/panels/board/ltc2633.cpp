@@ -16,7 +16,9 @@ void CVeltaEditorDlg::OnBnClickedLtc2633Write() {
   // No selection (-1) gives the nibble 0xF, as the masks make it.
   const std::uint8_t bytes[3] = {
       static_cast<std::uint8_t>(((command << 4) & 0xF0) | (dac & 0x0F)),
-      static_cast<std::uint8_t>(code < 0 ? 0 : code > 255 ? 255 : code),
+      static_cast<std::uint8_t>(code < 0     ? 0
+                                : code > 255 ? 255
+                                             : code),
       0,
   };
   WriteI2c(kLtc2633, bytes, 3);

@@ -33,7 +33,9 @@ void CVeltaEditorDlg::OnCbnSelchangeAfeChannel() {
   m_device.SetShortProperty(kChannelAndBeamId, (channel & 0x7F) | ((beam & 0x1FF) << 7));
 }
 
-void CVeltaEditorDlg::OnCbnSelchangeBeamIndex() { OnCbnSelchangeAfeChannel(); }
+void CVeltaEditorDlg::OnCbnSelchangeBeamIndex() {
+  OnCbnSelchangeAfeChannel();
+}
 
 // Read-modify-write of bits 9..8. When the get fails nothing is written: a set
 // from a zero preset would clear every other bit of the register.

@@ -18,7 +18,9 @@ private:
   dlg::DialogHost& host_;
 };
 
-inline void DDX_Control(CDataExchange& dx, int id, CWnd& control) { control.Attach(dx.host(), id); }
+inline void DDX_Control(CDataExchange& dx, int id, CWnd& control) {
+  control.Attach(dx.host(), id);
+}
 
 // One row of a message map: a notification from a control and the member that
 // handles it.

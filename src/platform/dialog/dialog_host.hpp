@@ -10,9 +10,7 @@
 
 #include "platform/dialog/dialog_template.hpp"
 
-namespace dlg {
-
-}  // namespace dlg
+namespace dlg {} // namespace dlg
 
 class CDialog;
 

@@ -20,15 +20,15 @@ enum class ControlKind : std::uint8_t {
 // Style bits; which apply depends on the kind.
 enum Style : std::uint32_t {
   kNoStyle = 0,
-  kDefaultButton = 1u << 0,  // push button that Enter presses
-  kAutoCheck = 1u << 1,      // check box that toggles itself when clicked
-  kDropDown = 1u << 2,       // combo box with an edit part
-  kDropDownList = 1u << 3,   // combo box without an edit part
-  kSorted = 1u << 4,         // combo box that sorts its entries
-  kSunken = 1u << 5,         // static with a sunken edge
-  kNoWrap = 1u << 6,         // static that does not wrap its text
-  kBorder = 1u << 7,         // edit or progress bar with a border
-  kAutoHScroll = 1u << 8,    // edit scrolling horizontally as the user types
+  kDefaultButton = 1u << 0, // push button that Enter presses
+  kAutoCheck = 1u << 1,     // check box that toggles itself when clicked
+  kDropDown = 1u << 2,      // combo box with an edit part
+  kDropDownList = 1u << 3,  // combo box without an edit part
+  kSorted = 1u << 4,        // combo box that sorts its entries
+  kSunken = 1u << 5,        // static with a sunken edge
+  kNoWrap = 1u << 6,        // static that does not wrap its text
+  kBorder = 1u << 7,        // edit or progress bar with a border
+  kAutoHScroll = 1u << 8,   // edit scrolling horizontally as the user types
   kTabStop = 1u << 9,
   kGroup = 1u << 10,
 };

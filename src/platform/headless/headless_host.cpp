@@ -68,9 +68,13 @@ void HeadlessHost::Select(int id, int index) {
   dialog_->OnCommand(id, Notification::SelChange);
 }
 
-const ControlState& HeadlessHost::State(int id) const { return At(id); }
+const ControlState& HeadlessHost::State(int id) const {
+  return At(id);
+}
 
-std::vector<int> HeadlessHost::ControlIds() const { return order_; }
+std::vector<int> HeadlessHost::ControlIds() const {
+  return order_;
+}
 
 ControlState& HeadlessHost::At(int id) {
   const auto it = controls_.find(id);
@@ -99,10 +103,18 @@ void HeadlessHost::SetWindowText(int id, std::string_view text) {
     state.selection = -1;
 }
 
-void HeadlessHost::EnableWindow(int id, bool enable) { At(id).enabled = enable; }
-bool HeadlessHost::IsWindowEnabled(int id) const { return At(id).enabled; }
-int HeadlessHost::GetCheck(int id) const { return At(id).check; }
-void HeadlessHost::SetCheck(int id, int state) { At(id).check = state; }
+void HeadlessHost::EnableWindow(int id, bool enable) {
+  At(id).enabled = enable;
+}
+bool HeadlessHost::IsWindowEnabled(int id) const {
+  return At(id).enabled;
+}
+int HeadlessHost::GetCheck(int id) const {
+  return At(id).check;
+}
+void HeadlessHost::SetCheck(int id, int state) {
+  At(id).check = state;
+}
 
 int HeadlessHost::AddString(int id, std::string_view text) {
   ControlState& state = At(id);
@@ -122,7 +134,9 @@ void HeadlessHost::AddStrings(int id, std::span<const std::string> texts) {
     AddString(id, text);
 }
 
-int HeadlessHost::GetCount(int id) const { return static_cast<int>(At(id).items.size()); }
+int HeadlessHost::GetCount(int id) const {
+  return static_cast<int>(At(id).items.size());
+}
 
 std::string HeadlessHost::GetLBText(int id, int index) const {
   const ControlState& state = At(id);
@@ -131,7 +145,9 @@ std::string HeadlessHost::GetLBText(int id, int index) const {
   return state.items[static_cast<std::size_t>(index)];
 }
 
-int HeadlessHost::GetCurSel(int id) const { return At(id).selection; }
+int HeadlessHost::GetCurSel(int id) const {
+  return At(id).selection;
+}
 
 int HeadlessHost::SetCurSel(int id, int index) {
   ControlState& state = At(id);
@@ -151,7 +167,9 @@ void HeadlessHost::SetRange(int id, int lower, int upper) {
   state.position = std::clamp(state.position, lower, upper);
 }
 
-int HeadlessHost::GetPos(int id) const { return At(id).position; }
+int HeadlessHost::GetPos(int id) const {
+  return At(id).position;
+}
 
 int HeadlessHost::SetPos(int id, int pos) {
   ControlState& state = At(id);
@@ -182,6 +200,8 @@ void HeadlessHost::BeginWaitCursor() {
   ++waitCount_;
 }
 
-void HeadlessHost::EndWaitCursor() { --waitDepth_; }
+void HeadlessHost::EndWaitCursor() {
+  --waitDepth_;
+}
 
 } // namespace dlg

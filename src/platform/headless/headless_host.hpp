@@ -54,9 +54,9 @@ public:
   std::optional<int> Result() const { return result_; }
 
   // User actions, as the window system would deliver them.
-  void Click(int id);                 // a button or check box click (auto check boxes toggle first)
+  void Click(int id); // a button or check box click (auto check boxes toggle first)
   void SetCheckAndClick(int id, int state);
-  void Select(int id, int index);     // selection change, then its notification
+  void Select(int id, int index); // selection change, then its notification
   void Type(int id, std::string_view text) { SetWindowText(id, text); }
 
   // File dialog answers, used in order; an empty queue or nullopt cancels.
@@ -93,7 +93,9 @@ public:
   int GetPos(int id) const override;
   int SetPos(int id, int pos) override;
   void UpdateWindow(int) override {}
-  void SetIcon(int resourceId, bool large) override { (large ? largeIcon_ : smallIcon_) = resourceId; }
+  void SetIcon(int resourceId, bool large) override {
+    (large ? largeIcon_ : smallIcon_) = resourceId;
+  }
   int largeIcon() const { return largeIcon_; }
   int smallIcon() const { return smallIcon_; }
   std::optional<std::string> ChooseFile(const FileDialogOptions& options) override;

@@ -58,8 +58,8 @@ Guid Guid::FromBytes(const std::uint8_t* b) {
 std::string Guid::ToString() const {
   char text[39];
   std::snprintf(text, sizeof text, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", data1,
-                data2, data3, data4[0], data4[1], data4[2], data4[3], data4[4], data4[5],
-                data4[6], data4[7]);
+                data2, data3, data4[0], data4[1], data4[2], data4[3], data4[4], data4[5], data4[6],
+                data4[7]);
   return text;
 }
 
@@ -69,8 +69,7 @@ std::optional<Guid> Guid::Parse(std::string_view text) {
       return std::nullopt;
     text = text.substr(1, 36);
   }
-  if (text.size() != 36 || text[8] != '-' || text[13] != '-' || text[18] != '-' ||
-      text[23] != '-')
+  if (text.size() != 36 || text[8] != '-' || text[13] != '-' || text[18] != '-' || text[23] != '-')
     return std::nullopt;
   Guid g;
   const auto d1 = ReadHex(text, 0, 8);

@@ -21,7 +21,11 @@ constexpr HResult E_DEVICE_NOT_FUNCTIONING = static_cast<HResult>(0x8007001Fu);
 // A buffer too small for the answer.
 constexpr HResult E_BUFFER_TOO_SMALL = static_cast<HResult>(0x8007007Au);
 
-constexpr bool Succeeded(HResult hr) { return hr >= 0; }
-constexpr bool Failed(HResult hr) { return hr < 0; }
+constexpr bool Succeeded(HResult hr) {
+  return hr >= 0;
+}
+constexpr bool Failed(HResult hr) {
+  return hr < 0;
+}
 
 } // namespace ks
