@@ -54,7 +54,9 @@ public:
   // Takes exactly bytes.size() bytes, or nothing when fewer are queued.
   bool UartRead(std::span<std::uint8_t> bytes);
   std::vector<std::uint8_t> UartQueue() const { return {uart_.begin(), uart_.end()}; }
-  void SetUartQueue(std::span<const std::uint8_t> bytes) { uart_.assign(bytes.begin(), bytes.end()); }
+  void SetUartQueue(std::span<const std::uint8_t> bytes) {
+    uart_.assign(bytes.begin(), bytes.end());
+  }
 
   std::uint32_t multiBeam() const { return multiBeam_; }
   void set_multiBeam(std::uint32_t value) { multiBeam_ = value; }

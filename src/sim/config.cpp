@@ -54,7 +54,9 @@ std::string BadValue(std::string_view key, std::string_view value) {
   return "bad value '" + std::string(value) + "' for '" + std::string(key) + "'";
 }
 
-std::string BadKey(std::string_view key) { return "unknown key '" + std::string(key) + "'"; }
+std::string BadKey(std::string_view key) {
+  return "unknown key '" + std::string(key) + "'";
+}
 
 std::optional<std::string> ApplyFault(std::string_view value, Faults& faults) {
   const auto colon = value.find(':');

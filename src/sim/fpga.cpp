@@ -68,8 +68,8 @@ void Fpga::SetBankWord(std::uint8_t bank, std::uint16_t offset, std::uint16_t va
 }
 
 std::size_t Fpga::AllocatedBanks() const {
-  return static_cast<std::size_t>(
-      std::count_if(banks_.begin(), banks_.end(), [](const auto& bank) { return bank != nullptr; }));
+  return static_cast<std::size_t>(std::count_if(banks_.begin(), banks_.end(),
+                                                [](const auto& bank) { return bank != nullptr; }));
 }
 
 std::uint16_t Fpga::TfcWord(std::size_t block, std::size_t index) const {

@@ -30,8 +30,8 @@ std::uint8_t Pca9537::Register(std::uint8_t index) const {
     return registers_[index];
   const std::uint8_t inputs = registers_[kConfig];
   const std::uint8_t level = static_cast<std::uint8_t>(pins_ ^ registers_[kPolarity]);
-  const std::uint8_t port = static_cast<std::uint8_t>((level & inputs) |
-                                                      (registers_[kOutput] & ~inputs));
+  const std::uint8_t port =
+      static_cast<std::uint8_t>((level & inputs) | (registers_[kOutput] & ~inputs));
   return static_cast<std::uint8_t>(kNoPins | (port & 0x0F));
 }
 

@@ -47,8 +47,8 @@ bool LengthMatches(const DeviceFields& f, std::uint32_t dataLength) {
   return f.length == static_cast<std::uint16_t>(dataLength);
 }
 
-ks::HResult DecodeVendor(const std::uint8_t* record, std::uint32_t flags,
-                         std::uint32_t dataLength, Request* request) {
+ks::HResult DecodeVendor(const std::uint8_t* record, std::uint32_t flags, std::uint32_t dataLength,
+                         Request* request) {
   const DeviceFields f = ReadDeviceFields(record);
   const VendorForm* form = nullptr;
   for (const VendorForm& candidate : kVendorForms)

@@ -69,8 +69,7 @@ private:
 
 class SimEnumMoniker : public ks::RefCounted<ks::EnumMoniker> {
 public:
-  explicit SimEnumMoniker(std::shared_ptr<const Listing> listing)
-      : listing_(std::move(listing)) {}
+  explicit SimEnumMoniker(std::shared_ptr<const Listing> listing) : listing_(std::move(listing)) {}
 
   ks::HResult Next(ks::Moniker** moniker) override {
     *moniker = nullptr;
@@ -130,9 +129,8 @@ ks::HResult SimCatalog::CreateDeviceEnumerator(std::uint32_t, ks::DeviceEnumerat
   listing->probes = options_.probes;
   for (std::size_t i = 0; i < boards_.size(); ++i) {
     const int n = static_cast<int>(i) + 1;
-    listing->entries.push_back(
-        {DevicePath(options_.productId, n), n == options_.bindFail, n != options_.noControl,
-         boards_[i]});
+    listing->entries.push_back({DevicePath(options_.productId, n), n == options_.bindFail,
+                                n != options_.noControl, boards_[i]});
   }
   *enumerator = new SimDeviceEnumerator(std::move(listing));
   return ks::S_OK;

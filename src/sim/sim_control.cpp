@@ -32,9 +32,8 @@ SimControl::SimControl(std::shared_ptr<Board> board, std::shared_ptr<Session> se
                        ProbeAnswers probes)
     : board_(std::move(board)), session_(std::move(session)), probes_(probes) {}
 
-ks::HResult SimControl::KsProperty(const void* property, std::uint32_t propertyLength,
-                                   void* data, std::uint32_t dataLength,
-                                   std::uint32_t* bytesReturned) {
+ks::HResult SimControl::KsProperty(const void* property, std::uint32_t propertyLength, void* data,
+                                   std::uint32_t dataLength, std::uint32_t* bytesReturned) {
   Trace& trace = session_->trace;
   const bool tracing = trace.active();
   PropertyEvent event;

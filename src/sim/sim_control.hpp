@@ -26,8 +26,7 @@ public:
 private:
   ks::HResult Handle(const void* property, std::uint32_t propertyLength, void* data,
                      std::uint32_t dataLength, std::uint32_t* returned);
-  ks::HResult Apply(const Request& request, std::span<std::uint8_t> data,
-                    std::uint32_t* returned);
+  ks::HResult Apply(const Request& request, std::span<std::uint8_t> data, std::uint32_t* returned);
   ks::HResult Probe(ProbeAnswer answer, std::span<std::uint8_t> data, std::uint32_t* returned);
   ks::HResult WritePairs(std::span<const std::uint8_t> pairs);
 

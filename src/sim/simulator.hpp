@@ -22,8 +22,7 @@ enum class TimeMode { Real, Virtual };
 class Simulator {
 public:
   // Throws std::invalid_argument carrying the message of the first bad setting.
-  explicit Simulator(const std::vector<std::string>& settings = {},
-                     TimeMode time = TimeMode::Real);
+  explicit Simulator(const std::vector<std::string>& settings = {}, TimeMode time = TimeMode::Real);
   Simulator(const Simulator&) = delete;
   Simulator& operator=(const Simulator&) = delete;
 

@@ -54,7 +54,9 @@ std::string ToJson(const TraceEvent& event) {
   return out;
 }
 
-Trace::~Trace() { Flush(); }
+Trace::~Trace() {
+  Flush();
+}
 
 void Trace::Record(TraceEvent event) {
   if (out_ != nullptr) {

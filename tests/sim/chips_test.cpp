@@ -66,8 +66,8 @@ TEST_F(ChipsTest, Pca9535InputsFollowPinsPolarityAndOutputs) {
   EXPECT_TRUE(Write(0x20, {0x00, 0x12, 0x34})); // input ports refuse writes
   EXPECT_EQ(chip.Register(0), 0xAA);
   EXPECT_EQ(chip.Register(1), 0xFF);
-  EXPECT_TRUE(Write(0x20, {0x06, 0xF0}));       // low nibble of port 0 now outputs
-  EXPECT_TRUE(Write(0x20, {0x02, 0x03}));       // driving 0b0011
+  EXPECT_TRUE(Write(0x20, {0x06, 0xF0})); // low nibble of port 0 now outputs
+  EXPECT_TRUE(Write(0x20, {0x02, 0x03})); // driving 0b0011
   EXPECT_EQ(chip.Register(0), 0xA3);
 }
 
@@ -112,7 +112,9 @@ INSTANTIATE_TEST_SUITE_P(
         DacCase{"WriteInputA", {{0x00, 0x80, 0}}, {0x80, 0, false}, {}},
         DacCase{"WriteInputB", {{0x01, 0x80, 0}}, {}, {0x80, 0, false}},
         DacCase{"UpdateA", {{0x00, 0x40, 0}, {0x10, 0x99, 0}}, {0x40, 0x40, false}, {}},
-        DacCase{"WriteUpdateAll", {{0x00, 0x11, 0}, {0x21, 0x22, 0}}, {0x11, 0x11, false},
+        DacCase{"WriteUpdateAll",
+                {{0x00, 0x11, 0}, {0x21, 0x22, 0}},
+                {0x11, 0x11, false},
                 {0x22, 0x22, false}},
         DacCase{"WriteAndUpdateB", {{0x31, 0x7F, 0}}, {}, {0x7F, 0x7F, false}},
         DacCase{"AllByTwo", {{0x32, 0x33, 0}}, {0x33, 0x33, false}, {0x33, 0x33, false}},
@@ -125,9 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
         DacCase{"UnknownCommandIgnored", {{0x80, 0x55, 0}, {0xF0, 0x55, 0}}, {}, {}},
         DacCase{"UnknownAddressIgnored", {{0x33, 0x55, 0}, {0x0E, 0x55, 0}}, {}, {}},
         DacCase{"ShortCommandIgnored", {{0x30, 0x55}}, {}, {}},
-        DacCase{"TwoCommandsInOne", {{0x30, 0x01, 0, 0x31, 0x02, 0}}, {1, 1, false},
-                {2, 2, false}}),
-    [](const auto& info) { return std::string(info.param.name); });
+        DacCase{
+            "TwoCommandsInOne", {{0x30, 0x01, 0, 0x31, 0x02, 0}}, {1, 1, false}, {2, 2, false}}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ChipsTest, Ltc2633RefusesReads) {
   Bytes out(2, 0x5A);

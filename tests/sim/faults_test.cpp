@@ -1,0 +1,111 @@
+#include <vector>
+
+#include "sim_fixture.hpp"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using FaultsTest = BoundBoard;
+
+TEST_F(FaultsTest, NthCallCountsDiscoveryProbes) {
+  Bind({"fail=call:3"}); // calls 1 and 2 are the probes
+  const std::uint16_t value = 1;
+  EXPECT_EQ(link.WriteFpgaRegister(0x10, &value), ks::E_DEVICE_NOT_FUNCTIONING);
+  EXPECT_EQ(board().fpga().Register(0x10), 0);
+  EXPECT_EQ(link.WriteFpgaRegister(0x10, &value), ks::S_OK);
+  EXPECT_EQ(board().fpga().Register(0x10), 1);
+}
+
+TEST_F(FaultsTest, FailingTheFirstCallLosesTheDevice) {
+  sim::Simulator s({"fail=call:1"});
+  DeviceLink other;
+  EXPECT_FALSE(other.FindDevice(s.catalog()));
+}
+
+TEST_F(FaultsTest, FpgaGetOfOneRegister) {
+  Bind({"fail=fpga-get:42", "reg.42=1234", "reg.43=5678"});
+  std::uint16_t value = 0xAAAA;
+  EXPECT_EQ(link.ReadFpgaRegister(0x42, &value), ks::E_DEVICE_NOT_FUNCTIONING);
+  EXPECT_EQ(value, 0xAAAA);
+  EXPECT_EQ(link.ReadFpgaRegister(0x43, &value), ks::S_OK);
+  EXPECT_EQ(value, 0x5678);
+  const std::uint16_t write = 9;
+  EXPECT_EQ(link.WriteFpgaRegister(0x42, &write), ks::S_OK);
+  EXPECT_EQ(board().fpga().Register(0x42), 9);
+}
+
+TEST_F(FaultsTest, FpgaSetOfOneRegisterAlsoStopsBlocksThatTouchIt) {
+  Bind({"fail=fpga-set:41"});
+  const std::uint16_t value = 3;
+  EXPECT_EQ(link.WriteFpgaRegister(0x41, &value), ks::E_DEVICE_NOT_FUNCTIONING);
+  Bytes block;
+  AppendPair(block, 0x40, 1);
+  AppendPair(block, 0x41, 2);
+  EXPECT_EQ(link.WriteRegisterPairs(block.data(), 8), ks::E_DEVICE_NOT_FUNCTIONING);
+  EXPECT_EQ(board().fpga().Register(0x40), 0);
+  EXPECT_EQ(board().fpga().Register(0x41), 0);
+  std::uint16_t read = 0xFFFF;
+  EXPECT_EQ(link.ReadFpgaRegister(0x41, &read), ks::S_OK);
+  EXPECT_EQ(read, 0);
+}
+
+TEST_F(FaultsTest, EveryPairBlock) {
+  Bind({"fail=pairs"});
+  const auto block = RepeatedPairBlock(0x41, 1);
+  EXPECT_EQ(link.WriteRegisterPairs(block.data(), 32), ks::E_DEVICE_NOT_FUNCTIONING);
+  EXPECT_EQ(link.WriteRegisterPairs(block.data(), 32), ks::E_DEVICE_NOT_FUNCTIONING);
+  EXPECT_EQ(board().fpga().Register(0x41), 0);
+  const std::uint16_t value = 1;
+  EXPECT_EQ(link.WriteFpgaRegister(0x41, &value), ks::S_OK);
+}
+
+TEST_F(FaultsTest, NthPairBlock) {
+  Bind({"fail=pairs:2"});
+  const auto first = RepeatedPairBlock(0x41, 1);
+  const auto second = RepeatedPairBlock(0x41, 2);
+  EXPECT_EQ(link.WriteRegisterPairs(first.data(), 32), ks::S_OK);
+  EXPECT_EQ(link.WriteRegisterPairs(second.data(), 32), ks::E_DEVICE_NOT_FUNCTIONING);
+  EXPECT_EQ(board().fpga().Register(0x41), 1);
+  EXPECT_EQ(link.WriteRegisterPairs(second.data(), 32), ks::S_OK);
+  EXPECT_EQ(board().fpga().Register(0x41), 2);
+}
+
+TEST_F(FaultsTest, AbsentI2cChip) {
+  Bind({"i2c-absent=4c"});
+  const Bytes write = {0x0B, 0x42};
+  EXPECT_EQ(link.WriteI2c(0x4C, write.data(), 2), ks::E_DEVICE_NOT_FUNCTIONING);
+  EXPECT_EQ(board().emc2101().Register(0x0B), 0);
+  std::uint8_t read = 0x11;
+  EXPECT_EQ(link.ReadI2c(0x4C, &read, 1), ks::E_DEVICE_NOT_FUNCTIONING);
+  EXPECT_EQ(read, 0x11);
+  EXPECT_EQ(link.ReadI2c(0x20, &read, 1), ks::S_OK);
+}
+
+TEST_F(FaultsTest, ChannelBeamGet) {
+  Bind({"fail=chanbeam-get", "chanbeam=81"});
+  std::uint32_t value = 0;
+  EXPECT_EQ(link.GetShortProperty(3, &value), ks::E_DEVICE_NOT_FUNCTIONING);
+  EXPECT_EQ(value, 0u);
+  EXPECT_EQ(link.SetShortProperty(3, 0x100), ks::S_OK);
+  EXPECT_EQ(board().channelBeam(), 0x100u);
+}
+
+TEST_F(FaultsTest, FailureCountSinceTheMark) {
+  Bind({"fail=pairs"});
+  EXPECT_FALSE(sim->FailureSummary().has_value());
+  const auto block = RepeatedPairBlock(0x41, 1);
+  link.WriteRegisterPairs(block.data(), 32);
+  std::uint8_t byte = 0;
+  link.ReadUart(&byte, 1);
+  const std::uint16_t value = 1;
+  link.WriteFpgaRegister(1, &value);
+  EXPECT_EQ(sim->TotalCalls(), 3u);
+  EXPECT_EQ(sim->FailedCalls(), 2u);
+  EXPECT_EQ(sim->FirstFailure(), ks::E_DEVICE_NOT_FUNCTIONING);
+  EXPECT_EQ(sim->FailureSummary(), "2 request(s) failed, first 0x8007001f");
+  sim->ResetFailureCount();
+  EXPECT_EQ(sim->FailedCalls(), 0u);
+  EXPECT_FALSE(sim->FirstFailure().has_value());
+}
+
+} // namespace
