@@ -22,7 +22,9 @@ std::size_t FileSource::Read(char* buffer, std::size_t size) {
   return file_ == nullptr ? 0 : std::fread(buffer, 1, size, file_);
 }
 
-bool FileSource::Failed() const { return file_ == nullptr || std::ferror(file_) != 0; }
+bool FileSource::Failed() const {
+  return file_ == nullptr || std::ferror(file_) != 0;
+}
 
 std::size_t StringSource::Read(char* buffer, std::size_t size) {
   const std::size_t n = std::min(size, text_.size() - offset_);

@@ -22,8 +22,7 @@ std::vector<std::vector<std::uint8_t>> Ep1outBlocks(std::span<const std::uint8_t
     std::vector<std::uint8_t> block;
     block.reserve(n * kPairSize);
     for (const std::size_t end = i + n; i < end; ++i) {
-      const auto word =
-          static_cast<std::uint16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+      const auto word = static_cast<std::uint16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
       AppendPair(block, static_cast<std::uint16_t>(start + i), word);
     }
     blocks.push_back(std::move(block));

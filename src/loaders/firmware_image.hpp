@@ -14,9 +14,9 @@ constexpr std::size_t kFirmwarePieceSize = 32;
 constexpr std::uint16_t kEepromFirstDevice = 0x50;
 
 struct FirmwarePiece {
-  std::uint16_t device;            // I2C address 0x50..0x57
-  std::vector<std::uint8_t> data;  // address high, address low, then the image bytes
-  int percent;                     // share of the image sent once this piece is out
+  std::uint16_t device;           // I2C address 0x50..0x57
+  std::vector<std::uint8_t> data; // address high, address low, then the image bytes
+  int percent;                    // share of the image sent once this piece is out
 };
 
 // The pieces in sending order; at most 32 image bytes each, starting at

@@ -7,8 +7,12 @@
 namespace loaders {
 namespace {
 
-bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsBlank(int c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+bool IsDigit(int c) {
+  return c >= '0' && c <= '9';
+}
 
 } // namespace
 
