@@ -1,0 +1,42 @@
+// Read-outs beyond the dialog, through the dialog's own request primitives:
+// hexadecimal dumps of EEPROM bytes and FPGA registers, and a read-back check
+// of a firmware image against the EEPROM.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "ui/velta_editor_dlg.hpp"
+
+namespace cli {
+
+// EEPROM rows of 16 bytes with an ASCII column; a byte that could not be read
+// shows as XX.
+void DumpEeprom(CVeltaEditorDlg& dialog, int chip, std::uint32_t address, std::uint32_t count,
+                std::ostream& out);
+
+// FPGA rows of 8 registers; a register that could not be read shows as XXXX.
+void DumpFpga(CVeltaEditorDlg& dialog, std::uint32_t address, std::uint32_t count,
+              std::ostream& out);
+
+// One dump row: `first` is the row's first address, values[i] the value at
+// first + i or nothing (outside the range: blank; unread: X's).
+struct DumpCell {
+  bool inRange = false;
+  std::optional<std::uint16_t> value;
+};
+std::string FormatEepromRow(std::uint32_t first, std::span<const DumpCell> cells);
+std::string FormatFpgaRow(std::uint32_t first, std::span<const DumpCell> cells);
+
+enum class VerifyOutcome { Verified, Mismatch, ReadFailed, NoImage };
+
+// Reads the EEPROM back from address 0 (chip 0x50 + bits 18..16, as the
+// firmware loader stores it) and compares it with the image file. Prints
+// "verified N bytes" on out, or the problem on err.
+VerifyOutcome VerifyFirmwareImage(CVeltaEditorDlg& dialog, const std::string& path,
+                                  std::ostream& out, std::ostream& err);
+
+} // namespace cli

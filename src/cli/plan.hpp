@@ -1,0 +1,86 @@
+// What a command does to the dialog: a sequence of the raw steps a user could
+// take (type, select, tick, click, answer a file dialog, look), plus the
+// read-outs beyond the dialog. Building a plan from a command is pure.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "cli/command.hpp"
+
+namespace cli {
+
+struct SetText {
+  int id;
+  std::string text;
+  friend bool operator==(const SetText&, const SetText&) = default;
+};
+struct PrintText {
+  int id;
+  friend bool operator==(const PrintText&, const PrintText&) = default;
+};
+struct SelectIndex {
+  int id;
+  int index;
+  friend bool operator==(const SelectIndex&, const SelectIndex&) = default;
+};
+// Selects the entry showing this text; resolved against the open dialog.
+struct SelectEntry {
+  int id;
+  std::string entry;
+  friend bool operator==(const SelectEntry&, const SelectEntry&) = default;
+};
+struct CheckAndClick {
+  int id;
+  int state;
+  friend bool operator==(const CheckAndClick&, const CheckAndClick&) = default;
+};
+struct Click {
+  int id;
+  friend bool operator==(const Click&, const Click&) = default;
+};
+// Answers the next file dialog; nothing cancels it.
+struct QueueFile {
+  std::optional<std::string> path;
+  friend bool operator==(const QueueFile&, const QueueFile&) = default;
+};
+struct ShowAll {
+  friend bool operator==(const ShowAll&, const ShowAll&) = default;
+};
+struct EepromDump {
+  int chip;
+  std::uint32_t address;
+  std::uint32_t count;
+  friend bool operator==(const EepromDump&, const EepromDump&) = default;
+};
+struct FpgaDump {
+  std::uint32_t address;
+  std::uint32_t count;
+  friend bool operator==(const FpgaDump&, const FpgaDump&) = default;
+};
+struct VerifyFirmware {
+  std::string path;
+  friend bool operator==(const VerifyFirmware&, const VerifyFirmware&) = default;
+};
+
+using Step = std::variant<SetText, PrintText, SelectIndex, SelectEntry, CheckAndClick, Click,
+                          QueueFile, ShowAll, EepromDump, FpgaDump, VerifyFirmware>;
+
+struct Plan {
+  std::vector<Step> steps;
+  // The firmware load, whose progress a terminal shows.
+  bool progress = false;
+};
+
+struct PlanResult {
+  Plan plan;
+  // Names the problem; empty when the command is well formed.
+  std::string error;
+};
+
+PlanResult MakePlan(const Command& command);
+
+} // namespace cli

@@ -1,0 +1,142 @@
+#include "cli/runner.hpp"
+
+#include "cli/extras.hpp"
+#include "cli/show.hpp"
+#include "cli/usage.hpp"
+
+namespace cli {
+
+namespace {
+
+template <class... F> struct Overloaded : F... { using F::operator()...; };
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
+
+} // namespace
+
+std::string Where(const Command& command) {
+  return command.line > 0 ? "script line " + std::to_string(command.line) + ": " : "";
+}
+
+Runner::Runner(sim::Simulator& simulator, Streams streams)
+    : sim_(simulator), io_(streams), dialog_(host_, simulator.catalog(), simulator.clock()) {
+  host_.SetMessageBoxObserver([this](const dlg::RecordedMessageBox& box) {
+    Err() << box.caption << ": " << box.text << '\n';
+    status_.messageShown = true;
+  });
+}
+
+std::ostream& Runner::Err() {
+  sim_.trace().Flush();
+  return io_.err;
+}
+
+bool Runner::Open() {
+  bool found = false;
+  {
+    CWaitCursor wait(host_);
+    found = dialog_.FindDevice();
+  }
+  if (!found) {
+    host_.MessageBox("Velta Device", "No device found", dlg::MB_ICONERROR);
+    return false;
+  }
+  // Probes that a device answers "unsupported" are discovery's business, not
+  // failed requests; the opening's own requests are accounted for.
+  sim_.ResetFailureCount();
+  host_.Open(dialog_);
+  AccountFailures("open");
+  sim_.trace().Flush();
+  return true;
+}
+
+std::optional<int> Runner::EntryIndex(int id, const std::string& entry) const {
+  const int count = host_.GetCount(id);
+  for (int i = 0; i < count; ++i)
+    if (host_.GetLBText(id, i) == entry)
+      return i;
+  return std::nullopt;
+}
+
+std::optional<std::string> Runner::Check(const Plan& plan) const {
+  for (const Step& step : plan.steps) {
+    if (const auto* select = std::get_if<SelectEntry>(&step)) {
+      const int count = host_.GetCount(select->id);
+      if (!EntryIndex(select->id, select->entry))
+        return "no entry '" + select->entry + "' in " + std::to_string(select->id) + " (entries '" +
+               host_.GetLBText(select->id, 0) + "' to '" + host_.GetLBText(select->id, count - 1) +
+               "')";
+    } else if (const auto* index = std::get_if<SelectIndex>(&step)) {
+      const int count = host_.GetCount(index->id);
+      if (index->index < -1 || index->index >= count)
+        return "index " + std::to_string(index->index) + " out of range for " +
+               std::to_string(index->id) + " (-1 to " + std::to_string(count - 1) + ")";
+    }
+  }
+  return std::nullopt;
+}
+
+void Runner::UsageError(const Command& command, const std::string& problem) {
+  Err() << "velta-cli: " << Where(command) << command.Text() << ": " << problem << '\n'
+        << kUsageLine << '\n';
+  status_.usageError = true;
+}
+
+void Runner::Run(const Command& command, const Plan& plan) {
+  sim_.ResetFailureCount();
+  bool progressShown = false;
+  if (plan.progress && io_.errIsTerminal)
+    host_.SetProgressSink([this, &progressShown](std::string_view text) {
+      Err() << "\rload firmware: " << text << std::flush;
+      progressShown = true;
+    });
+  for (const Step& step : plan.steps) {
+    if (!DialogOpen())
+      break;
+    RunStep(step);
+  }
+  host_.SetProgressSink(nullptr);
+  if (progressShown)
+    Err() << '\n';
+  io_.out.flush();
+  AccountFailures(command.Text());
+  // A trace on standard error keeps pace with the prompt and the messages.
+  sim_.trace().Flush();
+}
+
+void Runner::RunStep(const Step& step) {
+  std::visit(
+      Overloaded{
+          [&](const SetText& s) { host_.Type(s.id, s.text); },
+          [&](const PrintText& s) { io_.out << host_.GetWindowText(s.id) << '\n'; },
+          [&](const SelectIndex& s) { host_.Select(s.id, s.index); },
+          [&](const SelectEntry& s) {
+            // Check() has made sure the entry is there.
+            if (const auto index = EntryIndex(s.id, s.entry))
+              host_.Select(s.id, *index);
+          },
+          [&](const CheckAndClick& s) { host_.SetCheckAndClick(s.id, s.state); },
+          [&](const Click& s) { host_.Click(s.id); },
+          [&](const QueueFile& s) { host_.QueueFile(s.path); },
+          [&](const ShowAll&) {
+            for (const int id : host_.ControlIds())
+              io_.out << DescribeControl(host_, id) << '\n';
+          },
+          [&](const EepromDump& s) { DumpEeprom(dialog_, s.chip, s.address, s.count, io_.out); },
+          [&](const FpgaDump& s) { DumpFpga(dialog_, s.address, s.count, io_.out); },
+          [&](const VerifyFirmware& s) {
+            const VerifyOutcome outcome = VerifyFirmwareImage(dialog_, s.path, io_.out, Err());
+            if (outcome == VerifyOutcome::Mismatch || outcome == VerifyOutcome::NoImage)
+              status_.messageShown = true;
+          },
+      },
+      step);
+}
+
+void Runner::AccountFailures(const std::string& name) {
+  if (const auto summary = sim_.FailureSummary()) {
+    Err() << name << ": " << *summary << '\n';
+    status_.requestFailed = true;
+  }
+}
+
+} // namespace cli

@@ -1,0 +1,66 @@
+// Runs commands on one open dialog: discovery and the dialog's opening as at
+// start-up, then each command's steps through the host's user actions, with
+// what the dialog shows printed and every failed request accounted for.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/cli_host.hpp"
+#include "cli/command.hpp"
+#include "cli/exit_status.hpp"
+#include "cli/plan.hpp"
+#include "sim/simulator.hpp"
+#include "ui/velta_editor_dlg.hpp"
+
+namespace cli {
+
+struct Streams {
+  std::ostream& out;
+  std::ostream& err;
+  // Whether err is a terminal: the firmware load then shows its progress.
+  bool errIsTerminal = false;
+};
+
+class Runner {
+public:
+  Runner(sim::Simulator& simulator, Streams streams);
+  Runner(const Runner&) = delete;
+  Runner& operator=(const Runner&) = delete;
+
+  // Start-up: wait cursor around discovery; no channel shows "No device found"
+  // and returns false; otherwise the dialog opens (OnInitDialog runs).
+  bool Open();
+  // False once the dialog has ended (OK or Cancel was clicked).
+  bool DialogOpen() const { return host_.IsOpen(); }
+
+  // Checks a plan against the open dialog: the entries and indexes it selects
+  // exist. The problem when they do not.
+  std::optional<std::string> Check(const Plan& plan) const;
+  void Run(const Command& command, const Plan& plan);
+
+  // A usage error of one command: the problem, then the usage line.
+  void UsageError(const Command& command, const std::string& problem);
+
+  ExitStatus& status() { return status_; }
+
+private:
+  void RunStep(const Step& step);
+  std::optional<int> EntryIndex(int id, const std::string& entry) const;
+  // Reports the requests that failed since the last mark under this name.
+  void AccountFailures(const std::string& name);
+  // Standard error, after whatever the trace still holds for it.
+  std::ostream& Err();
+
+  sim::Simulator& sim_;
+  Streams io_;
+  CliHost host_;
+  CVeltaEditorDlg dialog_;
+  ExitStatus status_;
+};
+
+// "script line N: " for a command from a script, nothing otherwise.
+std::string Where(const Command& command);
+
+} // namespace cli

@@ -1,0 +1,103 @@
+#include "cli/command.hpp"
+
+#include <gtest/gtest.h>
+
+namespace cli {
+namespace {
+
+struct LineCase {
+  const char* line;
+  std::vector<std::string> words;
+  std::vector<std::string> tails;
+};
+
+class ScriptLineTest : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(ScriptLineTest, WordsAndTails) {
+  const LineCase& c = GetParam();
+  const auto command = ParseScriptLine(c.line, 7);
+  ASSERT_TRUE(command.has_value());
+  EXPECT_EQ(command->words, c.words);
+  EXPECT_EQ(command->tails, c.tails);
+  EXPECT_EQ(command->line, 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ScriptLineTest,
+    ::testing::Values(
+        LineCase{"fpga read 1f", {"fpga", "read", "1f"}, {"fpga read 1f", "read 1f", "1f"}},
+        LineCase{"  set\t1001  a  b  ",
+                 {"set", "1001", "a", "b"},
+                 {"set\t1001  a  b", "1001  a  b", "a  b", "b"}},
+        LineCase{"set 1001", {"set", "1001"}, {"set 1001", "1001"}},
+        LineCase{"set 1001 12 # comment", {"set", "1001", "12"}, {"set 1001 12", "1001 12", "12"}},
+        LineCase{"file a#b", {"file", "a#b"}, {"file a#b", "a#b"}},
+        LineCase{"show\r", {"show"}, {"show"}},
+        LineCase{"click 1074#x", {"click", "1074#x"}, {"click 1074#x", "1074#x"}}));
+
+TEST(ScriptLine, BlankAndCommentLinesGiveNothing) {
+  for (const char* line : {"", "   ", "\t\r", "# a comment", "   #x y z", "#"})
+    EXPECT_FALSE(ParseScriptLine(line).has_value()) << line;
+}
+
+TEST(Script, NumbersLinesAndSkipsBlankOnes) {
+  const auto commands = ParseScript("# header\n\nfpga read 1f\r\n  \nshow\nget 1073");
+  ASSERT_EQ(commands.size(), 3u);
+  EXPECT_EQ(commands[0].line, 3);
+  EXPECT_EQ(commands[0].words, (std::vector<std::string>{"fpga", "read", "1f"}));
+  EXPECT_EQ(commands[1].line, 5);
+  EXPECT_EQ(commands[2].line, 6);
+  EXPECT_EQ(commands[2].Text(), "get 1073");
+}
+
+TEST(Script, EmptyTextHasNoCommands) {
+  EXPECT_TRUE(ParseScript("").empty());
+}
+
+struct SplitCase {
+  std::vector<std::string> args;
+  std::vector<std::vector<std::string>> words;
+};
+
+class SplitTest : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitTest, SplitsOnSemicolonArguments) {
+  const auto commands = SplitArguments(GetParam().args);
+  std::vector<std::vector<std::string>> words;
+  for (const auto& c : commands) {
+    words.push_back(c.words);
+    EXPECT_EQ(c.line, 0);
+  }
+  EXPECT_EQ(words, GetParam().words);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, SplitTest,
+    ::testing::Values(SplitCase{{}, {}}, SplitCase{{";"}, {}},
+                      SplitCase{{"fpga", "read", "1f"}, {{"fpga", "read", "1f"}}},
+                      SplitCase{{"set", "1001", ";", "get", "1001"},
+                                {{"set", "1001"}, {"get", "1001"}}},
+                      SplitCase{{";", "show", ";", ";", "show", ";"}, {{"show"}, {"show"}}},
+                      // Only a ";" argument of its own separates; inside a word it is text.
+                      SplitCase{{"set", "1001", "1f;", "show"}, {{"set", "1001", "1f;", "show"}}}));
+
+TEST(SplitArguments, TailsJoinArgumentsWithOneBlank) {
+  const std::vector<std::string> args = {"set", "1001", "a  b", "", "c"};
+  const auto commands = SplitArguments(args);
+  ASSERT_EQ(commands.size(), 1u);
+  EXPECT_EQ(commands[0].Tail(2), "a  b  c");
+  EXPECT_EQ(commands[0].Tail(3), " c");
+  EXPECT_EQ(commands[0].Tail(5), "");
+  EXPECT_EQ(commands[0].Text(), "set 1001 a  b  c");
+}
+
+TEST(SplitArguments, EmptyArgumentIsAnEmptyText) {
+  const std::vector<std::string> args = {"set", "1001", ""};
+  const auto commands = SplitArguments(args);
+  ASSERT_EQ(commands.size(), 1u);
+  EXPECT_EQ(commands[0].words.size(), 3u);
+  EXPECT_EQ(commands[0].Tail(2), "");
+}
+
+} // namespace
+} // namespace cli

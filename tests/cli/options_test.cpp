@@ -1,0 +1,69 @@
+#include "cli/options.hpp"
+
+#include <gtest/gtest.h>
+
+namespace cli {
+namespace {
+
+ParsedOptions Parse(std::vector<std::string> args) {
+  return ParseOptions(args);
+}
+
+TEST(Options, AllOptionsBeforeTheFirstCommand) {
+  const auto parsed = Parse({"--sim", "--sim-set", "boards=2", "--virtual-time", "--sim-set",
+                             "reg.1f=5", "--trace=t.jsonl", "fpga", "read", "1f", ";", "show"});
+  ASSERT_EQ(parsed.error, "");
+  const Options& o = parsed.options;
+  EXPECT_EQ(o.simSettings, (std::vector<std::string>{"boards=2", "reg.1f=5"}));
+  EXPECT_TRUE(o.virtualTime);
+  EXPECT_TRUE(o.trace);
+  EXPECT_EQ(o.traceFile, "t.jsonl");
+  EXPECT_FALSE(o.script.has_value());
+  ASSERT_EQ(o.commands.size(), 2u);
+  EXPECT_EQ(o.commands[0].Text(), "fpga read 1f");
+  EXPECT_EQ(o.commands[1].Text(), "show");
+}
+
+TEST(Options, TraceWithoutFileGoesToStandardError) {
+  const auto parsed = Parse({"--trace"});
+  EXPECT_EQ(parsed.error, "");
+  EXPECT_TRUE(parsed.options.trace);
+  EXPECT_EQ(parsed.options.traceFile, "");
+  EXPECT_TRUE(parsed.options.commands.empty());
+}
+
+TEST(Options, OptionsAfterACommandAreItsArguments) {
+  const auto parsed = Parse({"set", "1001", "--help"});
+  EXPECT_EQ(parsed.error, "");
+  EXPECT_FALSE(parsed.options.help);
+  EXPECT_EQ(parsed.options.commands.at(0).Tail(2), "--help");
+}
+
+TEST(Options, Script) {
+  const auto parsed = Parse({"--script", "-"});
+  EXPECT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.options.script, "-");
+}
+
+struct BadCase {
+  std::vector<std::string> args;
+  const char* error;
+};
+
+class BadOptionsTest : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(BadOptionsTest, NamesTheProblem) {
+  EXPECT_EQ(Parse(GetParam().args).error, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, BadOptionsTest,
+    ::testing::Values(BadCase{{"--bogus"}, "unknown option --bogus"},
+                      BadCase{{"--sim-set"}, "--sim-set needs a value"},
+                      BadCase{{"--script"}, "--script needs a value"},
+                      BadCase{{"--trace="}, "--trace= needs a file name"},
+                      BadCase{{"--script", "s.txt", "show"},
+                              "--script and commands on the command line exclude each other"}));
+
+} // namespace
+} // namespace cli
