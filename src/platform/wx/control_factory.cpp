@@ -1,5 +1,7 @@
 #include "platform/wx/control_factory.hpp"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
@@ -26,6 +28,9 @@ namespace {
 wxString Caption(const ControlTemplate& control) {
   return wxString::FromUTF8(control.caption.data(), control.caption.size());
 }
+
+// The closed height of a combo box in dialog units, the height of an edit field.
+constexpr int kComboRowHeight = 14;
 
 wxWindow* Create(wxWindow* parent, const ControlTemplate& c, wxPoint pos, wxSize size) {
   const int id = WxId(c.id);
@@ -63,12 +68,25 @@ wxWindow* Create(wxWindow* parent, const ControlTemplate& c, wxPoint pos, wxSize
   return nullptr;
 }
 
+// Where the toolkit's controls need more height than the template gives
+// (combo boxes, check boxes), they keep their natural height, centred on the
+// line the template puts them on, so rows of mixed controls stay aligned.
+void CentreOnRow(wxWindow* window, wxPoint pos, int rowHeight) {
+  const int height = std::max(window->GetSize().y, window->GetBestSize().y);
+  window->SetSize(pos.x, pos.y + (rowHeight - height) / 2, window->GetSize().x, height);
+}
+
 } // namespace
 
 wxWindow* CreateControl(wxWindow* parent, const ControlTemplate& control) {
   const wxPoint pos = parent->ConvertDialogToPixels(wxPoint(control.x, control.y));
   const wxSize size = parent->ConvertDialogToPixels(wxSize(control.width, control.height));
-  return Create(parent, control, pos, size);
+  wxWindow* window = Create(parent, control, pos, size);
+  if (control.kind == ControlKind::ComboBox)
+    CentreOnRow(window, pos, parent->ConvertDialogToPixels(wxSize(0, kComboRowHeight)).y);
+  else if (control.kind == ControlKind::CheckBox)
+    CentreOnRow(window, pos, size.y);
+  return window;
 }
 
 } // namespace dlg

@@ -7,11 +7,13 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
+#include <wx/dcclient.h>
 #include <wx/evtloop.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/gauge.h>
 #include <wx/msgdlg.h>
+#include <wx/renderer.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/stdpaths.h>
@@ -74,6 +76,9 @@ wxDialog* WxHost::Create(::CDialog& dialog) {
   window_->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent& e) { OnNotify(e, Notification::Clicked); });
   window_->Bind(wxEVT_COMBOBOX,
                 [this](wxCommandEvent& e) { OnNotify(e, Notification::SelChange); });
+  // GTK draws no border around a label: the dialog paints the sunken field
+  // behind it.
+  window_->Bind(wxEVT_PAINT, [this](wxPaintEvent&) { PaintSunkenFields(); });
   window_->CentreOnScreen();
 
   dialog_ = &dialog;
@@ -106,6 +111,14 @@ void WxHost::EndDialog(int result) {
   result_ = result;
   if (window_ && window_->IsModal())
     window_->EndModal(result);
+}
+
+void WxHost::PaintSunkenFields() {
+  wxPaintDC dc(window_);
+  for (const auto& [id, entry] : controls_) {
+    if (entry.control->kind == ControlKind::Static && (entry.control->style & kSunken))
+      wxRendererNative::Get().DrawTextCtrl(window_, dc, entry.window->GetRect());
+  }
 }
 
 void WxHost::OnNotify(wxCommandEvent& event, Notification code) {

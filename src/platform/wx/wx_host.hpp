@@ -66,6 +66,7 @@ private:
   const Entry& At(int id) const;
   template <class T> T& As(int id) const;
   void OnNotify(wxCommandEvent& event, Notification code);
+  void PaintSunkenFields();
 
   ::CDialog* dialog_ = nullptr;
   wxDialog* window_ = nullptr;

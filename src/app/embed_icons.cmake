@@ -1,0 +1,15 @@
+# Writes the icon PNGs as C++ arrays so the program carries its own icon.
+# -DICON_DIR=... -DSIZES=16,24,... -DOUT=file.cpp
+string(REPLACE "," ";" sizes "${SIZES}")
+set(body "")
+set(table "")
+foreach(size IN LISTS sizes)
+  file(READ "${ICON_DIR}/velta-${size}.png" hex HEX)
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,)" "\\1\n" bytes "${bytes}")
+  string(APPEND body "const unsigned char kIcon${size}[] = {\n${bytes}};\n")
+  string(APPEND table "    {${size}, kIcon${size}, sizeof kIcon${size}},\n")
+endforeach()
+file(WRITE "${OUT}.tmp" "// Generated from assets/icons by embed_icons.cmake.\n#include \"app/app_icon_data.hpp\"\n\nnamespace {\n${body}} // namespace\n\nconst IconImage kAppIconImages[] = {\n${table}};\nconst std::size_t kAppIconImageCount = sizeof kAppIconImages / sizeof kAppIconImages[0];\n")
+file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUT}.tmp")
