@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test asan clean
+.PHONY: all deps configure build run test asan fuzz reliability-report bench bench-report clean
 
 all: build
 
@@ -29,5 +29,26 @@ asan:
 	cmake --build build-asan -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 xvfb-run -a ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
+# Each libFuzzer target for FUZZ_SECONDS, clang build in build-fuzz.
+FUZZ_SECONDS ?= 60
+fuzz:
+	bash scripts/install-deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) bash scripts/fuzz
+
+# Measures everything again and writes docs/reliability.md.
+reliability-report:
+	bash scripts/install-deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) bash scripts/reliability-report
+
+# One table of the console's cost against the device's pacing (Release build in build-bench).
+bench:
+	bash scripts/install-deps
+	JOBS=$(JOBS) bash scripts/bench
+
+# Runs the benchmarks and writes docs/performance.md.
+bench-report:
+	bash scripts/install-deps
+	JOBS=$(JOBS) bash scripts/bench-report
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz build-rel

@@ -34,7 +34,8 @@ bool TableTextReader::Fill() {
 }
 
 int TableTextReader::Peek() {
-  if (!Fill())
+  // Fill only once fewer than two bytes are in view.
+  if (end_ - pos_ < 2 && !Fill())
     return -1;
   const char c = chunk_[pos_];
   if (c == '\r' && pos_ + 1 < end_ && chunk_[pos_ + 1] == '\n')
@@ -48,11 +49,17 @@ void TableTextReader::Advance() {
 }
 
 bool TableTextReader::NextLine() {
-  if (inLine_) {
-    for (int c = Peek(); c != -1; c = Peek()) {
-      Advance();
-      if (c == '\n')
-        break;
+  // The rest of the line is skipped a chunk at a time; a CR before the LF
+  // goes with it either way.
+  while (inLine_ && (end_ - pos_ >= 2 || Fill())) {
+    const char* p = chunk_.data() + pos_;
+    const char* const end = chunk_.data() + end_;
+    while (p != end && *p != '\n')
+      ++p;
+    pos_ = static_cast<std::size_t>(p - chunk_.data());
+    if (p != end) {
+      ++pos_;
+      break;
     }
   }
   scanOver_ = false;
@@ -61,8 +68,15 @@ bool TableTextReader::NextLine() {
 }
 
 std::optional<std::int32_t> TableTextReader::NextNumber() {
-  if (!inLine_ || scanOver_)
+  std::int32_t number = 0;
+  if (!ScanNumber(number))
     return std::nullopt;
+  return number;
+}
+
+bool TableTextReader::ScanNumber(std::int32_t& number) {
+  if (!inLine_ || scanOver_)
+    return false;
   int c = Peek();
   while (IsBlank(c)) {
     Advance();
@@ -76,35 +90,36 @@ std::optional<std::int32_t> TableTextReader::NextNumber() {
   }
   if (!IsDigit(c)) {
     scanOver_ = true;
-    return std::nullopt;
+    return false;
   }
   // The magnitude is capped just past the 32-bit range; the digits that follow
   // are still consumed so that they cannot start another number.
   constexpr std::int64_t kCap = std::int64_t{1} << 32;
   std::int64_t magnitude = 0;
-  for (; IsDigit(c); c = Peek()) {
-    magnitude = std::min(magnitude * 10 + (c - '0'), kCap);
-    Advance();
-  }
+  // Digits are read straight from the chunk; only its end needs a refill.
+  do {
+    const char* p = chunk_.data() + pos_;
+    const char* const end = chunk_.data() + end_;
+    for (; p != end && IsDigit(*p); ++p)
+      magnitude = std::min(magnitude * 10 + (*p - '0'), kCap);
+    pos_ = static_cast<std::size_t>(p - chunk_.data());
+  } while (pos_ == end_ && Fill());
   const std::int64_t value = negative ? -magnitude : magnitude;
   if (value < std::numeric_limits<std::int32_t>::min() ||
       value > std::numeric_limits<std::int32_t>::max()) {
     scanOver_ = true;
-    return std::nullopt;
+    return false;
   }
-  return static_cast<std::int32_t>(value);
+  number = static_cast<std::int32_t>(value);
+  return true;
 }
 
 std::optional<std::size_t> TableTextReader::ReadRow(std::span<std::int32_t> row) {
   if (!NextLine())
     return std::nullopt;
   std::size_t taken = 0;
-  while (taken < row.size()) {
-    const auto number = NextNumber();
-    if (!number)
-      break;
-    row[taken++] = *number;
-  }
+  while (taken < row.size() && ScanNumber(row[taken]))
+    ++taken;
   return taken;
 }
 

@@ -32,9 +32,10 @@ public:
 
   // Every number of the file across lines, in order, until sink returns false.
   template <class Sink> void ForEachNumber(Sink&& sink) {
+    std::int32_t number = 0;
     while (NextLine()) {
-      while (const auto number = NextNumber()) {
-        if (!sink(*number))
+      while (ScanNumber(number)) {
+        if (!sink(number))
           return;
       }
     }
@@ -48,6 +49,8 @@ public:
   bool Failed() const { return source_.Failed(); }
 
 private:
+  // NextNumber without the optional, which costs a stall per line end.
+  bool ScanNumber(std::int32_t& number);
   // The next character with CR LF read as LF, or -1 at the end.
   int Peek();
   void Advance();

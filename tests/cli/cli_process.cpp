@@ -64,8 +64,15 @@ int Wait(pid_t pid, int drainFd, std::string* drained = nullptr) {
   for (;;) {
     int raw = 0;
     const pid_t done = waitpid(pid, &raw, WNOHANG);
-    if (done == pid)
+    if (done == pid) {
+      // What the child wrote just before it ended may still sit in the
+      // terminal; take it all before reporting.
+      char buffer[256];
+      ssize_t n = 0;
+      while (drainFd >= 0 && drained != nullptr && (n = read(drainFd, buffer, sizeof buffer)) > 0)
+        drained->append(buffer, static_cast<std::size_t>(n));
       return StatusOf(raw);
+    }
     if (std::chrono::steady_clock::now() > deadline) {
       kill(pid, SIGKILL);
       waitpid(pid, &raw, 0);
