@@ -82,7 +82,7 @@ void RunBatch(Runner& runner, const std::vector<Planned>& batch, std::ostream& e
 
 } // namespace
 
-int RunCli(std::span<const std::string> args, Console io) {
+int RunCli(std::span<const std::string> args, Console io, PlatformDevice platform) {
   const ParsedOptions parsed = ParseOptions(args);
   if (!parsed.error.empty())
     return Usage(io.err, parsed.error);
@@ -95,6 +95,9 @@ int RunCli(std::span<const std::string> args, Console io) {
     io.out << "velta-cli " << VELTA_VERSION << '\n';
     return 0;
   }
+  const bool onDevice = platform.catalog && platform.clock && !options.sim;
+  if (onDevice && (!options.simSettings.empty() || options.trace || options.virtualTime))
+    return Usage(io.err, "--sim-set, --trace and --virtual-time need --sim");
 
   // The commands, checked whole before the device is touched.
   std::vector<Command> commands = options.commands;
@@ -150,7 +153,9 @@ int RunCli(std::span<const std::string> args, Console io) {
 
   int status = 0;
   {
-    Runner runner(*simulator, {io.out, io.err, io.errIsTerminal});
+    Runner runner(*simulator, {io.out, io.err, io.errIsTerminal},
+                  onDevice ? platform.catalog : &simulator->catalog(),
+                  onDevice ? platform.clock : &simulator->clock());
     if (runner.Open()) {
       if (interactive)
         RunPrompt(runner, io);

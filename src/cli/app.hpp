@@ -7,6 +7,9 @@
 #include <span>
 #include <string>
 
+#include "platform/ks/catalog.hpp"
+#include "platform/ks/clock.hpp"
+
 namespace cli {
 
 struct Console {
@@ -17,7 +20,14 @@ struct Console {
   bool errIsTerminal = false;
 };
 
+// The platform's own device catalog and clock, used unless --sim is given;
+// without one the simulated board is the default.
+struct PlatformDevice {
+  ks::DeviceCatalog* catalog = nullptr;
+  ks::Clock* clock = nullptr;
+};
+
 // args excludes the program name.
-int RunCli(std::span<const std::string> args, Console console);
+int RunCli(std::span<const std::string> args, Console console, PlatformDevice platform = {});
 
 } // namespace cli

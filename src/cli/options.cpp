@@ -15,7 +15,7 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
     } else if (arg == "--version") {
       o.version = true;
     } else if (arg == "--sim") {
-      // The simulated board is the only catalog on this platform.
+      o.sim = true;
     } else if (arg == "--virtual-time") {
       o.virtualTime = true;
     } else if (arg == "--trace") {

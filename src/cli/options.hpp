@@ -14,6 +14,8 @@ struct Options {
   bool help = false;
   bool version = false;
   bool virtualTime = false;
+  // --sim: the simulated board even where the platform has a device catalog.
+  bool sim = false;
   std::vector<std::string> simSettings;
   bool trace = false;
   // Where the trace goes; empty means standard error.

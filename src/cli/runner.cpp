@@ -17,8 +17,9 @@ std::string Where(const Command& command) {
   return command.line > 0 ? "script line " + std::to_string(command.line) + ": " : "";
 }
 
-Runner::Runner(sim::Simulator& simulator, Streams streams)
-    : sim_(simulator), io_(streams), dialog_(host_, simulator.catalog(), simulator.clock()) {
+Runner::Runner(sim::Simulator& simulator, Streams streams, ks::DeviceCatalog* catalog,
+               ks::Clock* clock)
+    : sim_(simulator), io_(streams), dialog_(host_, *catalog, *clock) {
   host_.SetMessageBoxObserver([this](const dlg::RecordedMessageBox& box) {
     Err() << box.caption << ": " << box.text << '\n';
     status_.messageShown = true;

@@ -25,7 +25,9 @@ struct Streams {
 
 class Runner {
 public:
-  Runner(sim::Simulator& simulator, Streams streams);
+  // The dialog binds through catalog and paces with clock: the simulator's own,
+  // or the platform's device.
+  Runner(sim::Simulator& simulator, Streams streams, ks::DeviceCatalog* catalog, ks::Clock* clock);
   Runner(const Runner&) = delete;
   Runner& operator=(const Runner&) = delete;
 

@@ -1,0 +1,37 @@
+#include "platform/windows/pacing_clock.hpp"
+
+// Windows headers last (see windows_api.hpp).
+#include "platform/windows/windows_api.hpp"
+
+namespace win {
+
+namespace {
+
+constexpr std::uint32_t kResolutionMs = 1;
+
+std::uint32_t BeginPeriod(std::uint32_t ms) {
+  return timeBeginPeriod(ms);
+}
+std::uint32_t EndPeriod(std::uint32_t ms) {
+  return timeEndPeriod(ms);
+}
+
+} // namespace
+
+void SystemSleepClock::Sleep(std::uint32_t ms) {
+  ::Sleep(ms);
+}
+
+TimerPeriodApi SystemTimerPeriodApi() {
+  return {BeginPeriod, EndPeriod};
+}
+
+void FineTimerClock::Sleep(std::uint32_t ms) {
+  // Only a raise that took effect is undone.
+  const bool raised = api_.begin(kResolutionMs) == TIMERR_NOERROR;
+  inner_.Sleep(ms);
+  if (raised)
+    api_.end(kResolutionMs);
+}
+
+} // namespace win
