@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test asan fuzz reliability-report bench bench-report clean
+.PHONY: all deps configure build run test asan fuzz reliability-report bench bench-report windows install package screenshots windows-zip clean
 
 all: build
 
@@ -27,7 +27,7 @@ asan:
 	bash scripts/install-deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTA_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 xvfb-run -a ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan-toolkit.supp UBSAN_OPTIONS=print_stacktrace=1 xvfb-run -a ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 # Each libFuzzer target for FUZZ_SECONDS, clang build in build-fuzz.
 FUZZ_SECONDS ?= 60
@@ -49,6 +49,29 @@ bench:
 bench-report:
 	bash scripts/install-deps
 	JOBS=$(JOBS) bash scripts/bench-report
+
+# velta-editor.exe and velta-cli.exe, cross-built with mingw-w64 into dist/.
+windows: deps
+	bash scripts/windows-build
+
+# Both programs, the desktop entry, icons, man pages and docs under PREFIX.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, in $(BUILD)/package/.
+package: build
+	cd $(BUILD) && cpack
+
+# The user guide's pictures (docs/images/), taken from velta-editor under Xvfb.
+screenshots: build
+	bash scripts/screenshots $(BUILD)/src/app/velta-editor docs/images
+
+# dist/velta-editor-windows-VERSION.zip: the make windows programs, README and LICENSE.
+VERSION = $(shell awk '/^project.VeltaEditor VERSION/ {print $$3}' CMakeLists.txt)
+windows-zip: windows
+	rm -f dist/velta-editor-windows-$(VERSION).zip
+	zip -j dist/velta-editor-windows-$(VERSION).zip dist/velta-editor.exe dist/velta-cli.exe README.md LICENSE
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz build-rel
