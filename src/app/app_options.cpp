@@ -62,10 +62,13 @@ std::string Usage(std::string_view program) {
          "  --sim                 use the simulated board (the default: this platform has no\n"
          "                        device catalog of its own)\n"
          "  --sim-set KEY=VALUE   configure the simulated board; repeatable, applied in order\n"
-         "                        (boards=N, gpio.LINE=LEVEL, reg.ADDR=VALUE, fail=..., ...)\n"
+         "                        (the settings are listed below)\n"
          "  --trace[=FILE]        write every device request and pause as JSON Lines to FILE\n"
          "                        (standard error without FILE)\n"
          "  --virtual-time        record the loaders' pauses instead of waiting\n"
          "  --help                show this help\n"
-         "  --version             show the version\n";
+         "  --version             show the version\n"
+         "\n"
+         "Exit status: 0 once the dialog or the \"No device found\" box is closed;\n"
+         "2 for a usage error.\n";
 }

@@ -11,6 +11,7 @@
 
 #include "app/app_options.hpp"
 #include "app/velta_editor_app.hpp"
+#include "sim/config.hpp"
 #include "sim/simulator.hpp"
 
 namespace {
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
   const ParsedOptions parsed = ParseOptions(args);
   switch (parsed.action) {
   case ParsedOptions::Action::Help:
-    std::cout << Usage(kProgram);
+    std::cout << Usage(kProgram) << '\n' << sim::kSettingsHelp;
     return 0;
   case ParsedOptions::Action::Version:
     std::cout << kProgram << " " << VELTA_VERSION << "\n";

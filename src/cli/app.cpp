@@ -11,6 +11,7 @@
 #include "cli/plan.hpp"
 #include "cli/runner.hpp"
 #include "cli/usage.hpp"
+#include "sim/config.hpp"
 
 namespace cli {
 
@@ -88,7 +89,7 @@ int RunCli(std::span<const std::string> args, Console io, PlatformDevice platfor
     return Usage(io.err, parsed.error);
   const Options& options = parsed.options;
   if (options.help) {
-    io.out << kHelpText;
+    io.out << kHelpText << '\n' << sim::kSettingsHelp;
     return 0;
   }
   if (options.version) {

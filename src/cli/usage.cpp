@@ -2,9 +2,9 @@
 
 namespace cli {
 
-const std::string_view kUsageLine = "usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]";
+const std::string_view kUsageLine = "Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]";
 
-const std::string_view kHelpText = R"(usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]
+const std::string_view kHelpText = R"(Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]
 
 Drives the Velta Editor dialog without a window. Discovery and the dialog's
 opening run as at start-up; then each command types into fields, selects,

@@ -6,6 +6,29 @@
 
 namespace sim {
 
+const std::string_view kSettingsHelp =
+    R"(Settings of the simulated board (--sim-set KEY=VALUE, applied in order;
+addresses, values and bytes hexadecimal with an optional 0x, the rest decimal):
+  boards=N                 matching boards in the catalog (0: no device)
+  pid=XXXX                 USB product id in the device path
+  device-support=MODE      answer of each property set's support probe,
+  fpga-support=MODE        MODE one of getset, get, set, none, short
+  bind-fail=N              the Nth device of the catalog cannot be bound
+  no-control=N             the Nth device has no control interface
+  reg.ADDR=VALUE           FPGA register (0x8000 and above: the current bank)
+  gpio.LINE=LEVEL          GPIO line level
+  chanbeam=VALUE           channel-and-beam property
+  uart=HEXBYTES            bytes waiting in the UART
+  eeprom.CHIP.ADDR=HEXBYTES  bytes in EEPROM chip 0..7 from ADDR on
+  i2c-absent=ADDR          no chip answers at this I2C address
+  fail=call:N              the Nth property call fails (the probes count)
+  fail=fpga-get:ADDR       gets of this FPGA register fail
+  fail=fpga-set:ADDR       sets of this FPGA register fail
+  fail=pairs               every register-pair block fails
+  fail=pairs:N             the Nth register-pair block fails
+  fail=chanbeam-get        the get of the channel-and-beam property fails
+)";
+
 namespace {
 
 constexpr std::uint32_t kMaxBoards = 16;

@@ -28,6 +28,9 @@ struct Setup {
   Faults& faults;
 };
 
+// The settings as both programs' --help lists them.
+extern const std::string_view kSettingsHelp;
+
 // Applies one setting; on error returns a message naming the bad key or
 // value and changes nothing.
 std::optional<std::string> ApplySetting(std::string_view setting, Setup& setup);

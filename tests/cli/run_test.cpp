@@ -1,6 +1,8 @@
 // The program's behaviour seen from outside: exit statuses, what goes to
 // standard output and standard error, scripts, the prompt.
 #include <gtest/gtest.h>
+
+#include "sim/config.hpp"
 #include <regex>
 
 #include "cli/usage.hpp"
@@ -228,7 +230,7 @@ TEST(Usage, BadSimulatorSettingIsAUsageError) {
 TEST(Usage, HelpAndVersion) {
   const Outcome help = Launch({"--help"});
   EXPECT_EQ(help.status, 0);
-  EXPECT_EQ(help.out, cli::kHelpText);
+  EXPECT_EQ(help.out, std::string(cli::kHelpText) + "\n" + std::string(sim::kSettingsHelp));
   const Outcome version = Launch({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, std::string("velta-cli ") + VELTA_VERSION + "\n");
