@@ -77,6 +77,10 @@ std::optional<std::int32_t> TableTextReader::NextNumber() {
 bool TableTextReader::ScanNumber(std::int32_t& number) {
   if (!inLine_ || scanOver_)
     return false;
+  // Blanks other than CR are skipped straight in the chunk; a CR, which may
+  // be half of a line end, and the chunk's last byte go through Peek.
+  while (pos_ + 1 < end_ && (chunk_[pos_] == ' ' || chunk_[pos_] == '\t'))
+    ++pos_;
   int c = Peek();
   while (IsBlank(c)) {
     Advance();
