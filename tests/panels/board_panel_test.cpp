@@ -30,15 +30,6 @@ TEST_P(BoardPanel, SendsExactRequests) {
   EXPECT_TRUE(console.host.messageBoxes().empty());
 }
 
-// Types into fields, then clicks.
-std::function<void(Console&)> Fill(std::vector<std::pair<int, std::string>> fields, int click) {
-  return [=](Console& c) {
-    for (const auto& [id, text] : fields)
-      c.host.Type(id, text);
-    c.host.Click(click);
-  };
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Emc2101AndPca9535, BoardPanel,
     testing::Values(

@@ -42,14 +42,6 @@ TEST_P(FaultMatrix, EachPositionFails) {
   }
 }
 
-std::function<void(Console&)> Fill(std::vector<std::pair<int, std::string>> fields, int click) {
-  return [=](Console& c) {
-    for (const auto& [id, text] : fields)
-      c.host.Type(id, text);
-    c.host.Click(click);
-  };
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Handlers, FaultMatrix,
     testing::Values(

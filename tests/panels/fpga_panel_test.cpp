@@ -29,14 +29,6 @@ TEST_P(FpgaPanel, SendsExactRequests) {
     EXPECT_EQ(console.Text(id), text) << "control " << id;
 }
 
-std::function<void(Console&)> Fill(std::vector<std::pair<int, std::string>> fields, int click) {
-  return [=](Console& c) {
-    for (const auto& [id, text] : fields)
-      c.host.Type(id, text);
-    c.host.Click(click);
-  };
-}
-
 std::function<void(Console&)> Select(int combo, int index) {
   return [=](Console& c) { c.host.Select(combo, index); };
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -118,5 +119,15 @@ public:
   dlg::HeadlessHost host;
   std::unique_ptr<CVeltaEditorDlg> dialog;
 };
+
+// A user action: types into fields, then clicks.
+inline std::function<void(Console&)> Fill(std::vector<std::pair<int, std::string>> fields,
+                                          int click) {
+  return [=](Console& c) {
+    for (const auto& [id, text] : fields)
+      c.host.Type(id, text);
+    c.host.Click(click);
+  };
+}
 
 } // namespace support
