@@ -118,6 +118,40 @@ bool TableTextReader::ScanNumber(std::int32_t& number) {
   return true;
 }
 
+bool TableTextReader::PlainLine(std::int32_t& number) {
+  if (!inLine_ || scanOver_)
+    return false;
+  const char* p = chunk_.data() + pos_;
+  const char* const end = chunk_.data() + end_;
+  while (p != end && (*p == ' ' || *p == '\t'))
+    ++p;
+  bool negative = false;
+  if (p != end && (*p == '+' || *p == '-')) {
+    negative = *p == '-';
+    ++p;
+  }
+  // Up to ten digits fit the 64-bit sum; longer numbers take the general scan.
+  std::int64_t magnitude = 0;
+  int digits = 0;
+  for (; p != end && IsDigit(*p) && digits <= 10; ++p, ++digits)
+    magnitude = magnitude * 10 + (*p - '0');
+  if (digits == 0 || digits > 10 || p == end)
+    return false;
+  if (*p == '\r' && p + 1 != end && p[1] == '\n')
+    ++p;
+  if (*p != '\n')
+    return false;
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  if (value < std::numeric_limits<std::int32_t>::min() ||
+      value > std::numeric_limits<std::int32_t>::max())
+    return false;
+  number = static_cast<std::int32_t>(value);
+  pos_ = static_cast<std::size_t>(p + 1 - chunk_.data());
+  // Any byte after the line end starts a further line.
+  inLine_ = pos_ < end_ || Peek() != -1;
+  return true;
+}
+
 std::optional<std::size_t> TableTextReader::ReadRow(std::span<std::int32_t> row) {
   if (!NextLine())
     return std::nullopt;

@@ -34,6 +34,10 @@ public:
   template <class Sink> void ForEachNumber(Sink&& sink) {
     std::int32_t number = 0;
     while (NextLine()) {
+      while (PlainLine(number)) {
+        if (!sink(number))
+          return;
+      }
       while (ScanNumber(number)) {
         if (!sink(number))
           return;
@@ -51,6 +55,11 @@ public:
 private:
   // NextNumber without the optional, which costs a stall per line end.
   bool ScanNumber(std::int32_t& number);
+  // At a line's start: a line of blanks, one number and its line end, taken
+  // whole straight from the chunk, leaving the reader at the next line's
+  // start. Anything else (or a line not wholly in view) is left untouched to
+  // the general scan.
+  bool PlainLine(std::int32_t& number);
   // The next character with CR LF read as LF, or -1 at the end.
   int Peek();
   void Advance();

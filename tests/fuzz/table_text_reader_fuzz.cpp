@@ -34,6 +34,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Lines whole = ReadLines(text, loaders::TableTextReader::kDefaultChunkSize);
   FUZZ_CHECK(ReadLines(text, smallChunk) == whole);
 
+  // All numbers across lines, as the apodization and logarithm loaders take
+  // them (lines of one number go through a faster path), are the lines'
+  // numbers in order, whatever the chunk size.
+  std::vector<std::int32_t> flat;
+  for (const auto& line : whole)
+    flat.insert(flat.end(), line.begin(), line.end());
+  for (const std::size_t chunk : {smallChunk, loaders::TableTextReader::kDefaultChunkSize}) {
+    loaders::StringSource all(text);
+    loaders::TableTextReader numbers(all, chunk);
+    std::vector<std::int32_t> taken;
+    numbers.ForEachNumber([&](std::int32_t n) {
+      taken.push_back(n);
+      return true;
+    });
+    FUZZ_CHECK(taken == flat);
+  }
+
   // Rows of at most four numbers are the first four of each line.
   loaders::StringSource source(text);
   loaders::TableTextReader reader(source, smallChunk);

@@ -73,6 +73,25 @@ TEST(TableTextReader, AllNumbersAcrossLinesStopsWhenTheSinkSaysSo) {
   EXPECT_EQ(taken, (std::vector<std::int32_t>{1, 2, 3, 4}));
 }
 
+// Lines of one number take a faster path when they lie wholly in the chunk;
+// every way out of it must agree with the general scan.
+TEST(TableTextReader, OneNumberLinesReadAsTheGeneralScanDoes) {
+  const std::string text = "5\r\n-7\n+3\n 8\t\n2147483648\n-2147483648\n12 4\n9\r 1\n"
+                           "00000000042\n-\n\n2147483647\n6";
+  const std::vector<std::int32_t> expected = {5, -7, 3, 8,  INT32_MIN, 12,
+                                              4, 9,  1, 42, INT32_MAX, 6};
+  for (std::size_t chunk : {std::size_t{3}, loaders::TableTextReader::kDefaultChunkSize}) {
+    loaders::StringSource source(text);
+    loaders::TableTextReader reader(source, chunk);
+    std::vector<std::int32_t> taken;
+    reader.ForEachNumber([&](std::int32_t n) {
+      taken.push_back(n);
+      return true;
+    });
+    EXPECT_EQ(taken, expected) << "chunk " << chunk;
+  }
+}
+
 TEST(TableTextReader, RowsTakeAtMostTheirWidthAndEveryLineIsARow) {
   std::string text;
   for (int i = 1; i <= 40; ++i)
