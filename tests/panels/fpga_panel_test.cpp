@@ -8,25 +8,12 @@ namespace {
 
 using namespace support;
 
-struct Case {
-  const char* name;
-  std::vector<std::string> settings;
-  std::function<void(Console&)> act;
-  std::vector<Request> expected;
-  std::vector<std::pair<int, std::string>> texts;
-};
+using Case = ActionCase;
 
 class FpgaPanel : public testing::TestWithParam<Case> {};
 
 TEST_P(FpgaPanel, SendsExactRequests) {
-  const Case& c = GetParam();
-  Console console(c.settings);
-  ASSERT_TRUE(console.Open());
-  console.TakeRequests();
-  c.act(console);
-  EXPECT_EQ(console.TakeRequests(), c.expected);
-  for (const auto& [id, text] : c.texts)
-    EXPECT_EQ(console.Text(id), text) << "control " << id;
+  CheckAction(GetParam());
 }
 
 std::function<void(Console&)> Select(int combo, int index) {

@@ -130,4 +130,25 @@ inline std::function<void(Console&)> Fill(std::vector<std::pair<int, std::string
   };
 }
 
+// One user action on a freshly opened console: the exact requests it sends
+// and the texts of fields afterwards; no action here shows a message box.
+struct ActionCase {
+  const char* name;
+  std::vector<std::string> settings;
+  std::function<void(Console&)> act;
+  std::vector<Request> expected;
+  std::vector<std::pair<int, std::string>> texts; // fields afterwards
+};
+
+inline void CheckAction(const ActionCase& c) {
+  Console console(c.settings);
+  ASSERT_TRUE(console.Open());
+  console.TakeRequests();
+  c.act(console);
+  EXPECT_EQ(console.TakeRequests(), c.expected);
+  for (const auto& [id, text] : c.texts)
+    EXPECT_EQ(console.Text(id), text) << "control " << id;
+  EXPECT_TRUE(console.host.messageBoxes().empty());
+}
+
 } // namespace support

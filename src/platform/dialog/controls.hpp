@@ -13,8 +13,6 @@ public:
     host_ = &host;
     id_ = id;
   }
-  int GetDlgCtrlID() const { return id_; }
-  bool IsBound() const { return host_ != nullptr; }
 
   std::string GetWindowText() const { return host_->GetWindowText(id_); }
   void SetWindowText(std::string_view text) { host_->SetWindowText(id_, text); }

@@ -66,7 +66,6 @@ public:
   const std::vector<RecordedFileDialog>& fileDialogs() const { return fileDialogs_; }
   int waitCursorDepth() const { return waitDepth_; }
   int waitCursorCount() const { return waitCount_; }
-  bool HasControl(int id) const { return controls_.count(id) != 0; }
   const ControlState& State(int id) const;
   // Controls in template order.
   std::vector<int> ControlIds() const;

@@ -18,8 +18,6 @@ constexpr HResult E_INVALIDARG = static_cast<HResult>(0x80070057u);
 constexpr HResult E_PROP_ID_UNSUPPORTED = static_cast<HResult>(0x80070490u);
 // What a driver returns when the device did not complete a transfer (NAK, stall).
 constexpr HResult E_DEVICE_NOT_FUNCTIONING = static_cast<HResult>(0x8007001Fu);
-// A buffer too small for the answer.
-constexpr HResult E_BUFFER_TOO_SMALL = static_cast<HResult>(0x8007007Au);
 
 constexpr bool Succeeded(HResult hr) {
   return hr >= 0;
