@@ -32,25 +32,26 @@ private:
 // opened as velta-editor opens it (trace not kept).
 void RunLoad(benchmark::State& state, int button, const std::string& path) {
   sim::Simulator simulator({}, sim::TimeMode::Real);
-  simulator.trace().set_keepEvents(false);
   PauseTotal clock(simulator.clock());
+  ks::Recorder recorder(clock);
+  recorder.trace().set_keepEvents(false);
   dlg::HeadlessHost host;
-  CVeltaEditorDlg dialog(host, simulator.catalog(), clock);
+  CVeltaEditorDlg dialog(host, simulator.catalog(), recorder);
   if (!dialog.FindDevice()) {
     state.SkipWithError("no simulated board");
     return;
   }
   host.Open(dialog);
-  const std::uint64_t callsBefore = simulator.TotalCalls();
+  const std::uint64_t callsBefore = recorder.stats().calls();
   for (auto _ : state) {
     host.QueueFile(path);
     host.Click(button);
   }
-  if (simulator.FailedCalls() != 0)
+  if (recorder.stats().failed() != 0)
     state.SkipWithError("a request failed");
   const auto n = static_cast<double>(state.iterations());
   state.counters["pause_ms"] = static_cast<double>(clock.total_ms) / n;
-  state.counters["requests"] = static_cast<double>(simulator.TotalCalls() - callsBefore) / n;
+  state.counters["requests"] = static_cast<double>(recorder.stats().calls() - callsBefore) / n;
 }
 
 void BM_Load_Logarithm65536(benchmark::State& state) {

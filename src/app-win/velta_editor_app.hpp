@@ -6,14 +6,14 @@
 
 #include "platform/dialog/dialog_host.hpp"
 #include "platform/ks/catalog.hpp"
-#include "platform/ks/clock.hpp"
+#include "platform/ks/recorder.hpp"
 #include "platform/windows/app_runtime.hpp"
 
 class CVeltaEditorApp {
 public:
   CVeltaEditorApp(win::AppRuntime& runtime, dlg::DialogHost& host, ks::DeviceCatalog& catalog,
-                  ks::Clock& clock)
-      : m_runtime(runtime), m_host(host), m_catalog(catalog), m_clock(clock) {}
+                  ks::Recorder& recorder)
+      : m_runtime(runtime), m_host(host), m_catalog(catalog), m_recorder(recorder) {}
 
   // Always false: there is no message loop to run afterwards.
   bool InitInstance();
@@ -24,5 +24,5 @@ private:
   win::AppRuntime& m_runtime;
   dlg::DialogHost& m_host;
   ks::DeviceCatalog& m_catalog;
-  ks::Clock& m_clock;
+  ks::Recorder& m_recorder;
 };

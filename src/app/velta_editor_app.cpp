@@ -1,8 +1,8 @@
 #include "app/velta_editor_app.hpp"
 
 #include "app/app_icon.hpp"
-#include "app/run_main_dialog.hpp"
 #include "platform/wx/wx_host.hpp"
+#include "startup/run_main_dialog.hpp"
 #include "ui/resource.hpp"
 
 bool CVeltaEditorApp::InitInstance() {
@@ -10,7 +10,7 @@ bool CVeltaEditorApp::InitInstance() {
   // toolkit before OnInit, and the device is reached without COM.
   dlg::WxHost host;
   host.RegisterIcon(IDR_MAINFRAME, LoadAppIcon());
-  RunMainDialog(host, m_simulator.catalog(), m_simulator.clock());
+  RunMainDialog(host, m_backend.catalog(), m_backend.recorder());
   return false;
 }
 

@@ -4,11 +4,11 @@
 
 #include <wx/app.h>
 
-#include "sim/simulator.hpp"
+#include "startup/backend.hpp"
 
 class CVeltaEditorApp : public wxApp {
 public:
-  explicit CVeltaEditorApp(sim::Simulator& simulator) : m_simulator(simulator) {}
+  explicit CVeltaEditorApp(startup::Backend& backend) : m_backend(backend) {}
 
   // Runs InitInstance; its false means "no message loop", not failure.
   bool OnInit() override { return InitInstance(); }
@@ -18,5 +18,5 @@ public:
   int ExitInstance();
 
 private:
-  sim::Simulator& m_simulator; // catalog and clock of the simulated board
+  startup::Backend& m_backend; // the device catalog and the recorder
 };

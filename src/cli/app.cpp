@@ -5,13 +5,13 @@
 #include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <variant>
 #include <vector>
 
 #include "cli/options.hpp"
 #include "cli/plan.hpp"
 #include "cli/runner.hpp"
 #include "cli/usage.hpp"
-#include "sim/config.hpp"
 
 namespace cli {
 
@@ -83,22 +83,19 @@ void RunBatch(Runner& runner, const std::vector<Planned>& batch, std::ostream& e
 
 } // namespace
 
-int RunCli(std::span<const std::string> args, Console io, PlatformDevice platform) {
+int RunCli(std::span<const std::string> args, Console io, startup::Platform platform) {
   const ParsedOptions parsed = ParseOptions(args);
   if (!parsed.error.empty())
     return Usage(io.err, parsed.error);
   const Options& options = parsed.options;
-  if (options.help) {
-    io.out << kHelpText << '\n' << sim::kSettingsHelp;
+  if (options.common.help) {
+    io.out << HelpText(platform.catalog != nullptr);
     return 0;
   }
-  if (options.version) {
+  if (options.common.version) {
     io.out << "velta-cli " << VELTA_VERSION << '\n';
     return 0;
   }
-  const bool onDevice = platform.catalog && platform.clock && !options.sim;
-  if (onDevice && (!options.simSettings.empty() || options.trace || options.virtualTime))
-    return Usage(io.err, "--sim-set, --trace and --virtual-time need --sim");
 
   // The commands, checked whole before the device is touched.
   std::vector<Command> commands = options.commands;
@@ -133,30 +130,14 @@ int RunCli(std::span<const std::string> args, Console io, PlatformDevice platfor
     return 2;
   }
 
-  std::unique_ptr<sim::Simulator> simulator;
-  try {
-    simulator = std::make_unique<sim::Simulator>(
-        options.simSettings, options.virtualTime ? sim::TimeMode::Virtual : sim::TimeMode::Real);
-  } catch (const std::invalid_argument& error) {
-    return Usage(io.err, std::string("--sim-set: ") + error.what());
-  }
-  std::ofstream traceFile;
-  sim::Trace& trace = simulator->trace();
-  trace.set_keepEvents(false);
-  if (options.trace) {
-    if (!options.traceFile.empty()) {
-      traceFile.open(options.traceFile, std::ios::binary | std::ios::trunc);
-      if (!traceFile)
-        return Usage(io.err, "cannot write the trace to " + options.traceFile);
-    }
-    trace.StreamTo(options.traceFile.empty() ? &io.err : &traceFile);
-  }
+  auto opened = startup::Backend::Open(options.common, platform, io.err);
+  if (auto* problem = std::get_if<std::string>(&opened))
+    return Usage(io.err, *problem);
+  startup::Backend& backend = *std::get<std::unique_ptr<startup::Backend>>(opened);
 
   int status = 0;
   {
-    Runner runner(*simulator, {io.out, io.err, io.errIsTerminal},
-                  onDevice ? platform.catalog : &simulator->catalog(),
-                  onDevice ? platform.clock : &simulator->clock());
+    Runner runner({io.out, io.err, io.errIsTerminal}, backend.catalog(), backend.recorder());
     if (runner.Open()) {
       if (interactive)
         RunPrompt(runner, io);
@@ -165,7 +146,6 @@ int RunCli(std::span<const std::string> args, Console io, PlatformDevice platfor
     }
     status = runner.status().Code();
   }
-  trace.StreamTo(nullptr);
   io.out.flush();
   return status;
 }

@@ -1,5 +1,5 @@
-// The program: options, the source of the commands, the simulated board and
-// its trace, then the commands on one dialog. Returns the exit status.
+// The program: options, the source of the commands, the backend and its
+// trace, then the commands on one dialog. Returns the exit status.
 #pragma once
 
 #include <istream>
@@ -7,8 +7,7 @@
 #include <span>
 #include <string>
 
-#include "platform/ks/catalog.hpp"
-#include "platform/ks/clock.hpp"
+#include "startup/backend.hpp"
 
 namespace cli {
 
@@ -20,14 +19,8 @@ struct Console {
   bool errIsTerminal = false;
 };
 
-// The platform's own device catalog and clock, used unless --sim is given;
-// without one the simulated board is the default.
-struct PlatformDevice {
-  ks::DeviceCatalog* catalog = nullptr;
-  ks::Clock* clock = nullptr;
-};
-
-// args excludes the program name.
-int RunCli(std::span<const std::string> args, Console console, PlatformDevice platform = {});
+// args excludes the program name. The platform's device catalog is used
+// unless --sim is given; without one the simulated board is the default.
+int RunCli(std::span<const std::string> args, Console console, startup::Platform platform = {});
 
 } // namespace cli

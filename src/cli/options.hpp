@@ -7,19 +7,12 @@
 #include <vector>
 
 #include "cli/command.hpp"
+#include "startup/options.hpp"
 
 namespace cli {
 
 struct Options {
-  bool help = false;
-  bool version = false;
-  bool virtualTime = false;
-  // --sim: the simulated board even where the platform has a device catalog.
-  bool sim = false;
-  std::vector<std::string> simSettings;
-  bool trace = false;
-  // Where the trace goes; empty means standard error.
-  std::string traceFile;
+  startup::CommonOptions common;
   // "--script FILE"; "-" is standard input.
   std::optional<std::string> script;
   std::vector<Command> commands;

@@ -17,9 +17,8 @@ std::string Where(const Command& command) {
   return command.line > 0 ? "script line " + std::to_string(command.line) + ": " : "";
 }
 
-Runner::Runner(sim::Simulator& simulator, Streams streams, ks::DeviceCatalog* catalog,
-               ks::Clock* clock)
-    : sim_(simulator), io_(streams), dialog_(host_, *catalog, *clock) {
+Runner::Runner(Streams streams, ks::DeviceCatalog& catalog, ks::Recorder& recorder)
+    : recorder_(recorder), io_(streams), dialog_(host_, catalog, recorder) {
   host_.SetMessageBoxObserver([this](const dlg::RecordedMessageBox& box) {
     Err() << box.caption << ": " << box.text << '\n';
     status_.messageShown = true;
@@ -27,7 +26,6 @@ Runner::Runner(sim::Simulator& simulator, Streams streams, ks::DeviceCatalog* ca
 }
 
 std::ostream& Runner::Err() {
-  sim_.trace().Flush();
   return io_.err;
 }
 
@@ -43,10 +41,9 @@ bool Runner::Open() {
   }
   // Probes that a device answers "unsupported" are discovery's business, not
   // failed requests; the opening's own requests are accounted for.
-  sim_.ResetFailureCount();
+  recorder_.stats().Mark();
   host_.Open(dialog_);
   AccountFailures("open");
-  sim_.trace().Flush();
   return true;
 }
 
@@ -83,7 +80,7 @@ void Runner::UsageError(const Command& command, const std::string& problem) {
 }
 
 void Runner::Run(const Command& command, const Plan& plan) {
-  sim_.ResetFailureCount();
+  recorder_.stats().Mark();
   bool progressShown = false;
   if (plan.progress && io_.errIsTerminal)
     host_.SetProgressSink([this, &progressShown](std::string_view text) {
@@ -100,8 +97,6 @@ void Runner::Run(const Command& command, const Plan& plan) {
     Err() << '\n';
   io_.out.flush();
   AccountFailures(command.Text());
-  // A trace on standard error keeps pace with the prompt and the messages.
-  sim_.trace().Flush();
 }
 
 void Runner::RunStep(const Step& step) {
@@ -134,7 +129,7 @@ void Runner::RunStep(const Step& step) {
 }
 
 void Runner::AccountFailures(const std::string& name) {
-  if (const auto summary = sim_.FailureSummary()) {
+  if (const auto summary = recorder_.FailureSummary()) {
     Err() << name << ": " << *summary << '\n';
     status_.requestFailed = true;
   }

@@ -11,7 +11,8 @@
 #include "cli/command.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/plan.hpp"
-#include "sim/simulator.hpp"
+#include "platform/ks/catalog.hpp"
+#include "platform/ks/recorder.hpp"
 #include "ui/velta_editor_dlg.hpp"
 
 namespace cli {
@@ -25,9 +26,9 @@ struct Streams {
 
 class Runner {
 public:
-  // The dialog binds through catalog and paces with clock: the simulator's own,
-  // or the platform's device.
-  Runner(sim::Simulator& simulator, Streams streams, ks::DeviceCatalog* catalog, ks::Clock* clock);
+  // The dialog binds through catalog; the recorder traces and counts every
+  // call on the channel it binds, and its clock paces the loaders.
+  Runner(Streams streams, ks::DeviceCatalog& catalog, ks::Recorder& recorder);
   Runner(const Runner&) = delete;
   Runner& operator=(const Runner&) = delete;
 
@@ -52,10 +53,10 @@ private:
   std::optional<int> EntryIndex(int id, const std::string& entry) const;
   // Reports the requests that failed since the last mark under this name.
   void AccountFailures(const std::string& name);
-  // Standard error, after whatever the trace still holds for it.
+  // Standard error.
   std::ostream& Err();
 
-  sim::Simulator& sim_;
+  ks::Recorder& recorder_;
   Streams io_;
   CliHost host_;
   CVeltaEditorDlg dialog_;

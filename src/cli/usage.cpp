@@ -1,5 +1,10 @@
 #include "cli/usage.hpp"
 
+#include <string>
+
+#include "sim/config.hpp"
+#include "startup/options.hpp"
+
 namespace cli {
 
 const std::string_view kUsageLine = "Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]";
@@ -12,16 +17,6 @@ ticks and clicks through the dialog's own handlers and prints what the dialog
 shows. Commands on the command line are separated by a ';' argument. With no
 command, commands come from standard input: a prompt (with 'help' and 'quit')
 on a terminal, a script otherwise.
-
-Options:
-  --sim                 the simulated board (the default: no other catalog here)
-  --sim-set KEY=VALUE   a setting of the simulated board; repeatable
-  --trace[=FILE]        JSON Lines trace of every property call and pause from
-                        the first probe on; standard error without FILE
-  --virtual-time        pauses are recorded, not slept
-  --script FILE         one command a line ('-': standard input); '#' at the
-                        start of a word begins a comment; blank lines skipped
-  --help, --version
 
 Raw commands (any control by its template id, decimal):
   set ID TEXT           window text of the control; TEXT is the rest of the
@@ -76,10 +71,24 @@ Output: reads print the field's text, one line, on standard output; nothing
 else goes there. A message box prints "CAPTION: TEXT" on standard error. After
 the opening ("open") and after each command, failed requests print
 "COMMAND: N request(s) failed, first 0xHRESULT" on standard error.
-
-Exit status: 0 success; 1 a message box (including "No device found: Velta
-Device") or a failed verification; 2 a usage error (a script is checked whole
-before anything runs); 3 a request failed.
 )";
+
+namespace {
+
+constexpr std::string_view kCliOptionsHelp =
+    R"(  --script FILE         one command a line ('-': standard input); '#' at the
+                        start of a word begins a comment; blank lines skipped
+)";
+
+} // namespace
+
+std::string HelpText(bool platformDevice) {
+  const std::string_view text = kHelpText;
+  const std::size_t commands = text.find("Raw commands");
+  return std::string(text.substr(0, commands)) + "Options:\n" +
+         startup::OptionsHelp(platformDevice, kCliOptionsHelp) + '\n' +
+         std::string(text.substr(commands)) + '\n' + std::string(startup::kExitStatusHelp) + '\n' +
+         std::string(sim::kSettingsHelp);
+}
 
 } // namespace cli

@@ -1,6 +1,8 @@
 #include "device/device_link.hpp"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "device/requests.hpp"
 
@@ -68,6 +70,8 @@ bool DeviceLink::FindDevice(ks::DeviceCatalog& catalog) {
     ks::KsControl* rawControl = nullptr;
     filter->QueryControl(&rawControl);
     channel_ = ks::ComPtr<ks::KsControl>::Attach(rawControl);
+    if (recorder_ != nullptr)
+      channel_ = recorder_->Wrap(std::move(channel_));
     if (channel_)
       break;
   }
@@ -108,6 +112,18 @@ ks::HResult DeviceLink::VendorRequest(std::uint32_t flags, std::uint16_t request
                               &returned);
 }
 
+ks::HResult DeviceLink::VendorGet(std::uint16_t request, std::uint16_t index, std::uint8_t* buffer,
+                                  std::int32_t count) {
+  if (buffer == nullptr || count < 1)
+    return VendorRequest(ks::KSPROPERTY_TYPE_GET, request, index, buffer, count);
+  std::vector<std::uint8_t> scratch(buffer, buffer + count);
+  const ks::HResult hr =
+      VendorRequest(ks::KSPROPERTY_TYPE_GET, request, index, scratch.data(), count);
+  if (ks::Succeeded(hr))
+    std::copy(scratch.begin(), scratch.end(), buffer);
+  return hr;
+}
+
 ks::HResult DeviceLink::WriteI2c(std::uint16_t address, const std::uint8_t* data,
                                  std::int32_t count) {
   return VendorRequest(ks::KSPROPERTY_TYPE_SET, REQ_I2C_WRITE, address,
@@ -115,7 +131,7 @@ ks::HResult DeviceLink::WriteI2c(std::uint16_t address, const std::uint8_t* data
 }
 
 ks::HResult DeviceLink::ReadI2c(std::uint16_t address, std::uint8_t* buffer, std::int32_t count) {
-  return VendorRequest(ks::KSPROPERTY_TYPE_GET, REQ_I2C_READ, address, buffer, count);
+  return VendorGet(REQ_I2C_READ, address, buffer, count);
 }
 
 ks::HResult DeviceLink::SetGpio(std::uint16_t line, const std::uint8_t* level) {
@@ -124,7 +140,7 @@ ks::HResult DeviceLink::SetGpio(std::uint16_t line, const std::uint8_t* level) {
 }
 
 ks::HResult DeviceLink::GetGpio(std::uint16_t line, std::uint8_t* level) {
-  return VendorRequest(ks::KSPROPERTY_TYPE_GET, REQ_GPIO_GET, line, level, 1);
+  return VendorGet(REQ_GPIO_GET, line, level, 1);
 }
 
 ks::HResult DeviceLink::WriteUart(const std::uint8_t* data, std::int32_t count) {
@@ -133,7 +149,7 @@ ks::HResult DeviceLink::WriteUart(const std::uint8_t* data, std::int32_t count) 
 }
 
 ks::HResult DeviceLink::ReadUart(std::uint8_t* buffer, std::int32_t count) {
-  return VendorRequest(ks::KSPROPERTY_TYPE_GET, REQ_UART_READ, 0, buffer, count);
+  return VendorGet(REQ_UART_READ, 0, buffer, count);
 }
 
 ks::HResult DeviceLink::ReadFpgaRegister(std::uint32_t address, std::uint16_t* value) {

@@ -8,10 +8,15 @@
 #include "platform/ks/catalog.hpp"
 #include "platform/ks/hresult.hpp"
 #include "platform/ks/ks_property.hpp"
+#include "platform/ks/recorder.hpp"
 #include "platform/ks/unknown.hpp"
 
 class DeviceLink {
 public:
+  // Every channel bound from now on goes through the recorder (null: none),
+  // so that the trace and the failure count start at the first probe.
+  void SetRecorder(ks::Recorder* recorder) { recorder_ = recorder; }
+
   // Walks the catalog's device category, binds the first matching filter's
   // control channel and probes both property sets. True when a channel is bound.
   bool FindDevice(ks::DeviceCatalog& catalog);
@@ -42,7 +47,12 @@ public:
 private:
   ks::HResult VendorRequest(std::uint32_t flags, std::uint16_t request, std::uint16_t index,
                             void* data, std::int32_t count);
+  // A get through a scratch copy: a driver that fills part of the buffer and
+  // then fails leaves the caller's preset as it was.
+  ks::HResult VendorGet(std::uint16_t request, std::uint16_t index, std::uint8_t* buffer,
+                        std::int32_t count);
 
+  ks::Recorder* recorder_ = nullptr;
   bool deviceReady_ = false;
   ks::ComPtr<ks::KsControl> channel_;
 };

@@ -27,6 +27,8 @@ addresses, values and bytes hexadecimal with an optional 0x, the rest decimal):
   fail=pairs               every register-pair block fails
   fail=pairs:N             the Nth register-pair block fails
   fail=chanbeam-get        the get of the channel-and-beam property fails
+                           each fail= may end in :0xCODE, the result code the
+                           call fails with (default 0x8007001f)
 )";
 
 namespace {
@@ -81,31 +83,55 @@ std::string BadKey(std::string_view key) {
   return "unknown key '" + std::string(key) + "'";
 }
 
+std::optional<ks::HResult> FaultCode(std::string_view code) {
+  if (!code.starts_with("0x") && !code.starts_with("0X"))
+    return std::nullopt;
+  const auto hr = Hex(code, 0xFFFFFFFF);
+  if (!hr || *hr < 0x80000000u)
+    return std::nullopt;
+  return static_cast<ks::HResult>(*hr);
+}
+
+// KIND[:ARG][:0xCODE]; the code must be a failure code.
 std::optional<std::string> ApplyFault(std::string_view value, Faults& faults) {
-  const auto colon = value.find(':');
-  const std::string_view kind = value.substr(0, colon);
-  const std::string_view arg = colon == std::string_view::npos ? "" : value.substr(colon + 1);
-  const bool hasArg = colon != std::string_view::npos;
-  if (kind == "pairs" && !hasArg) {
-    faults.FailEveryPairBlock();
+  std::vector<std::string_view> parts;
+  for (std::string_view rest = value;;) {
+    const auto colon = rest.find(':');
+    parts.push_back(rest.substr(0, colon));
+    if (colon == std::string_view::npos)
+      break;
+    rest.remove_prefix(colon + 1);
+  }
+  const std::string_view kind = parts[0];
+  const bool takesArg = kind == "call" || kind == "fpga-get" || kind == "fpga-set" ||
+                        (kind == "pairs" && parts.size() > 1 && !FaultCode(parts[1]));
+  const std::size_t named = takesArg ? 2 : 1;
+  if (parts.size() < named || parts.size() > named + 1)
+    return BadValue("fail", value);
+  const auto hr = parts.size() > named ? FaultCode(parts[named]) : kTransferFailed;
+  if (!hr)
+    return BadValue("fail", value);
+
+  if (kind == "pairs" && !takesArg) {
+    faults.FailEveryPairBlock(*hr);
     return std::nullopt;
   }
-  if (kind == "chanbeam-get" && !hasArg) {
-    faults.FailChannelBeamGet();
+  if (kind == "chanbeam-get") {
+    faults.FailChannelBeamGet(*hr);
     return std::nullopt;
   }
   if (kind == "call" || kind == "pairs") {
-    const auto n = Decimal(arg, 1, UINT64_MAX);
+    const auto n = Decimal(parts[1], 1, UINT64_MAX);
     if (!n)
       return BadValue("fail", value);
-    kind == "call" ? faults.FailCall(*n) : faults.FailPairBlock(*n);
+    kind == "call" ? faults.FailCall(*n, *hr) : faults.FailPairBlock(*n, *hr);
     return std::nullopt;
   }
   if (kind == "fpga-get" || kind == "fpga-set") {
-    const auto address = Hex(arg, 0xFFFFFFFF);
+    const auto address = Hex(parts[1], 0xFFFFFFFF);
     if (!address)
       return BadValue("fail", value);
-    kind == "fpga-get" ? faults.FailFpgaGet(*address) : faults.FailFpgaSet(*address);
+    kind == "fpga-get" ? faults.FailFpgaGet(*address, *hr) : faults.FailFpgaSet(*address, *hr);
     return std::nullopt;
   }
   return BadValue("fail", value);

@@ -7,15 +7,6 @@ namespace sim {
 
 namespace {
 
-constexpr ks::HResult kTransferFailed = ks::E_DEVICE_NOT_FUNCTIONING;
-
-std::vector<std::uint8_t> Copy(const void* bytes, std::uint32_t length) {
-  if (bytes == nullptr)
-    return {};
-  const auto* p = static_cast<const std::uint8_t*>(bytes);
-  return {p, p + length};
-}
-
 // A get fills a scratch buffer first, so that a failure leaves the caller's
 // buffer as it was.
 template <class Fill> ks::HResult FillOnSuccess(std::span<std::uint8_t> data, Fill fill) {
@@ -34,33 +25,17 @@ SimControl::SimControl(std::shared_ptr<Board> board, std::shared_ptr<Session> se
 
 ks::HResult SimControl::KsProperty(const void* property, std::uint32_t propertyLength, void* data,
                                    std::uint32_t dataLength, std::uint32_t* bytesReturned) {
-  Trace& trace = session_->trace;
-  const bool tracing = trace.active();
-  PropertyEvent event;
-  if (tracing) {
-    event.property = Copy(property, propertyLength);
-    event.data = Copy(data, dataLength);
-    event.length = dataLength;
-  }
-
   std::uint32_t returned = 0;
   const ks::HResult hr = Handle(property, propertyLength, data, dataLength, &returned);
   if (bytesReturned != nullptr)
     *bytesReturned = ks::Succeeded(hr) ? returned : 0;
-  session_->stats.Record(hr);
-
-  if (tracing) {
-    event.hr = hr;
-    event.out = Copy(data, dataLength);
-    trace.Record(std::move(event));
-  }
   return hr;
 }
 
 ks::HResult SimControl::Handle(const void* property, std::uint32_t propertyLength, void* data,
                                std::uint32_t dataLength, std::uint32_t* returned) {
-  if (session_->faults.NextCallFails())
-    return kTransferFailed;
+  if (const auto fault = session_->faults.NextCallFails())
+    return *fault;
   Request request;
   const ks::HResult hr = DecodeRequest(property, propertyLength, dataLength, &request);
   if (ks::Failed(hr))
@@ -116,8 +91,8 @@ ks::HResult SimControl::Apply(const Request& request, std::span<std::uint8_t> da
     board.set_multiBeam(ks::GetU32(data.data()));
     break;
   case RequestKind::ChannelBeamGet:
-    if (faults.ChannelBeamGetFails())
-      hr = kTransferFailed;
+    if (const auto fault = faults.ChannelBeamGetFails())
+      hr = *fault;
     else
       ks::PutU32(data.data(), board.channelBeam());
     break;
@@ -125,14 +100,14 @@ ks::HResult SimControl::Apply(const Request& request, std::span<std::uint8_t> da
     board.set_channelBeam(ks::GetU32(data.data()));
     break;
   case RequestKind::FpgaGet:
-    if (faults.FpgaGetFails(request.target))
-      hr = kTransferFailed;
+    if (const auto fault = faults.FpgaGetFails(request.target))
+      hr = *fault;
     else
       ks::PutU16(data.data(), board.fpga().Read(address));
     break;
   case RequestKind::FpgaSet:
-    if (faults.FpgaSetFails(request.target))
-      hr = kTransferFailed;
+    if (const auto fault = faults.FpgaSetFails(request.target))
+      hr = *fault;
     else
       board.fpga().Write(address, ks::GetU16(data.data()));
     break;
@@ -169,8 +144,8 @@ ks::HResult SimControl::Probe(ProbeAnswer answer, std::span<std::uint8_t> data,
 
 ks::HResult SimControl::WritePairs(std::span<const std::uint8_t> pairs) {
   Faults& faults = session_->faults;
-  if (faults.NextPairBlockFails())
-    return kTransferFailed;
+  if (const auto fault = faults.NextPairBlockFails())
+    return *fault;
   // Checked up front: a block that would fail part-way writes nothing.
   for (std::size_t i = 0; i < pairs.size(); i += 4)
     if (faults.FpgaSetFails(ks::GetU16(&pairs[i])))

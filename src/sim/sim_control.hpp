@@ -1,5 +1,5 @@
 // The simulated board's control channel: decodes each property record,
-// applies it to the board, and records the call in the session.
+// applies it to the board; faults of the session make chosen calls fail.
 #pragma once
 
 #include <cstdint>

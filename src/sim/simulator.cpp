@@ -1,6 +1,5 @@
 #include "sim/simulator.hpp"
 
-#include <cstdio>
 #include <stdexcept>
 
 #include "sim/config.hpp"
@@ -16,25 +15,13 @@ Simulator::Simulator(const std::vector<std::string>& settings, TimeMode time)
       throw std::invalid_argument(*error);
   catalog_ = std::make_unique<SimCatalog>(options, board_, session_);
 
-  ks::Clock* inner = nullptr;
   if (time == TimeMode::Virtual) {
-    virtualClock_ = std::make_unique<ks::VirtualClock>();
-    inner = virtualClock_.get();
+    auto virtualClock = std::make_unique<ks::VirtualClock>();
+    virtualClock_ = virtualClock.get();
+    clock_ = std::move(virtualClock);
   } else {
-    innerClock_ = std::make_unique<ks::RealClock>();
-    inner = innerClock_.get();
+    clock_ = std::make_unique<ks::RealClock>();
   }
-  tracingClock_ = std::make_unique<TracingClock>(session_->trace, *inner);
-}
-
-std::optional<std::string> Simulator::FailureSummary() const {
-  const auto first = FirstFailure();
-  if (!first)
-    return std::nullopt;
-  char text[80];
-  std::snprintf(text, sizeof text, "%llu request(s) failed, first 0x%08x",
-                static_cast<unsigned long long>(FailedCalls()), static_cast<std::uint32_t>(*first));
-  return text;
 }
 
 } // namespace sim

@@ -41,9 +41,11 @@ template <std::size_t N> void Fill(CComboBox& combo, const char* const (&texts)[
 } // namespace
 
 CVeltaEditorDlg::CVeltaEditorDlg(dlg::DialogHost& host, ks::DeviceCatalog& catalog,
-                                 ks::Clock& clock)
-    : CDialog(kVeltaEditorTemplate, host), m_catalog(catalog), m_clock(clock),
-      m_hIcon(IDR_MAINFRAME) {}
+                                 ks::Recorder& recorder)
+    : CDialog(kVeltaEditorTemplate, host), m_catalog(catalog), m_clock(recorder.clock()),
+      m_hIcon(IDR_MAINFRAME) {
+  m_device.SetRecorder(&recorder);
+}
 
 // The channel goes with the dialog, before the application uninitialises COM.
 CVeltaEditorDlg::~CVeltaEditorDlg() {

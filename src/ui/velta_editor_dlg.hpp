@@ -10,10 +10,13 @@
 #include "platform/dialog/cdialog.hpp"
 #include "platform/ks/catalog.hpp"
 #include "platform/ks/clock.hpp"
+#include "platform/ks/recorder.hpp"
 
 class CVeltaEditorDlg : public CDialog {
 public:
-  CVeltaEditorDlg(dlg::DialogHost& host, ks::DeviceCatalog& catalog, ks::Clock& clock);
+  // Discovery binds through catalog; every call on the bound channel and every
+  // pause goes through the recorder, whose clock paces the loaders.
+  CVeltaEditorDlg(dlg::DialogHost& host, ks::DeviceCatalog& catalog, ks::Recorder& recorder);
   ~CVeltaEditorDlg() override;
 
   // Discovery: binds the device's control channel; true when one is bound.

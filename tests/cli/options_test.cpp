@@ -14,10 +14,10 @@ TEST(Options, AllOptionsBeforeTheFirstCommand) {
                              "reg.1f=5", "--trace=t.jsonl", "fpga", "read", "1f", ";", "show"});
   ASSERT_EQ(parsed.error, "");
   const Options& o = parsed.options;
-  EXPECT_EQ(o.simSettings, (std::vector<std::string>{"boards=2", "reg.1f=5"}));
-  EXPECT_TRUE(o.virtualTime);
-  EXPECT_TRUE(o.trace);
-  EXPECT_EQ(o.traceFile, "t.jsonl");
+  EXPECT_EQ(o.common.simSettings, (std::vector<std::string>{"boards=2", "reg.1f=5"}));
+  EXPECT_TRUE(o.common.virtualTime);
+  EXPECT_TRUE(o.common.trace);
+  EXPECT_EQ(o.common.traceFile, "t.jsonl");
   EXPECT_FALSE(o.script.has_value());
   ASSERT_EQ(o.commands.size(), 2u);
   EXPECT_EQ(o.commands[0].Text(), "fpga read 1f");
@@ -27,22 +27,24 @@ TEST(Options, AllOptionsBeforeTheFirstCommand) {
 TEST(Options, TraceWithoutFileGoesToStandardError) {
   const auto parsed = Parse({"--trace"});
   EXPECT_EQ(parsed.error, "");
-  EXPECT_TRUE(parsed.options.trace);
-  EXPECT_EQ(parsed.options.traceFile, "");
+  EXPECT_TRUE(parsed.options.common.trace);
+  EXPECT_EQ(parsed.options.common.traceFile, "");
   EXPECT_TRUE(parsed.options.commands.empty());
 }
 
 TEST(Options, OptionsAfterACommandAreItsArguments) {
   const auto parsed = Parse({"set", "1001", "--help"});
   EXPECT_EQ(parsed.error, "");
-  EXPECT_FALSE(parsed.options.help);
+  EXPECT_FALSE(parsed.options.common.help);
   EXPECT_EQ(parsed.options.commands.at(0).Tail(2), "--help");
 }
 
-TEST(Options, Script) {
-  const auto parsed = Parse({"--script", "-"});
-  EXPECT_EQ(parsed.error, "");
-  EXPECT_EQ(parsed.options.script, "-");
+TEST(Options, ScriptInBothForms) {
+  for (const auto& args : {std::vector<std::string>{"--script", "-"}, {"--script=-"}}) {
+    const auto parsed = Parse(args);
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.script, "-");
+  }
 }
 
 struct BadCase {
@@ -61,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadCase{{"--bogus"}, "unknown option --bogus"},
                       BadCase{{"--sim-set"}, "--sim-set needs a value"},
                       BadCase{{"--script"}, "--script needs a value"},
-                      BadCase{{"--trace="}, "--trace= needs a file name"},
+                      BadCase{{"--trace="}, "--trace= needs a value"},
                       BadCase{{"--script", "s.txt", "show"},
                               "--script and commands on the command line exclude each other"}));
 

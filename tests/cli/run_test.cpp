@@ -230,7 +230,7 @@ TEST(Usage, BadSimulatorSettingIsAUsageError) {
 TEST(Usage, HelpAndVersion) {
   const Outcome help = Launch({"--help"});
   EXPECT_EQ(help.status, 0);
-  EXPECT_EQ(help.out, std::string(cli::kHelpText) + "\n" + std::string(sim::kSettingsHelp));
+  EXPECT_EQ(help.out, cli::HelpText(false));
   const Outcome version = Launch({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, std::string("velta-cli ") + VELTA_VERSION + "\n");

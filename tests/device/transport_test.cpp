@@ -26,8 +26,11 @@ const std::string kFpgaSet = "3f690bcd1a9b80438730e9604f3e1556";
 // dropped so each test sees only its own requests.
 struct Bound {
   fake::Catalog catalog;
+  ks::VirtualClock clock;
+  ks::Recorder recorder{clock};
   DeviceLink link;
   Bound() {
+    link.SetRecorder(&recorder);
     catalog.entries = {{u"usb#vid_ffff&pid_3430#x"}};
     catalog.answer = [](const std::uint8_t* property, std::uint8_t* data, std::uint32_t,
                         std::uint32_t* returned) {
@@ -39,6 +42,8 @@ struct Bound {
     };
     link.FindDevice(catalog);
     calls().clear();
+    recorder.trace().Clear();
+    recorder.stats().Mark();
   }
   std::vector<fake::Call>& calls() { return catalog.channels.at(0)->calls; }
 };
@@ -195,19 +200,69 @@ TEST(Transport, LengthFieldHoldsLow16BitsWithFullDataLength) {
   EXPECT_EQ(bound.calls()[0].data.size(), block.size());
 }
 
-TEST(Transport, FailedGetKeepsPreset) {
+// A kernel-streaming driver completing with "more data" fills part of the
+// buffer and fails: no get may hand that to the caller.
+TEST(Transport, FailedGetKeepsPresetOnEveryPath) {
+  constexpr auto kMoreData = static_cast<ks::HResult>(0x800700EAu);
   Bound bound;
   bound.catalog.channels[0]->answer = [](const std::uint8_t*, std::uint8_t* data, std::uint32_t,
                                          std::uint32_t*) {
-    data[0] = 0x99; // a driver scribbling on failure must not reach the caller
-    return ks::E_FAIL;
+    data[0] = 0x99;
+    return kMoreData;
   };
   std::uint16_t word = 0x1234;
   std::uint32_t value = 0x55;
-  EXPECT_EQ(bound.link.ReadFpgaRegister(4, &word), ks::E_FAIL);
-  EXPECT_EQ(bound.link.GetShortProperty(3, &value), ks::E_FAIL);
+  Bytes i2c = {1, 2, 3};
+  std::uint8_t level = 7;
+  std::uint8_t uart = 9;
+  EXPECT_EQ(bound.link.ReadFpgaRegister(4, &word), kMoreData);
+  EXPECT_EQ(bound.link.GetShortProperty(3, &value), kMoreData);
+  EXPECT_EQ(bound.link.ReadI2c(0x50, i2c.data(), 3), kMoreData);
+  EXPECT_EQ(bound.link.GetGpio(26, &level), kMoreData);
+  EXPECT_EQ(bound.link.ReadUart(&uart, 1), kMoreData);
   EXPECT_EQ(word, 0x1234);
   EXPECT_EQ(value, 0x55u);
+  EXPECT_EQ(i2c, (Bytes{1, 2, 3}));
+  EXPECT_EQ(level, 7);
+  EXPECT_EQ(uart, 9);
+  // The recorder saw each call as the driver answered it.
+  EXPECT_EQ(bound.recorder.stats().calls(), 5u);
+  EXPECT_EQ(bound.recorder.FailureSummary(), "5 request(s) failed, first 0x800700ea");
+  const auto& last = std::get<ks::PropertyEvent>(bound.recorder.trace().events().back());
+  EXPECT_EQ(last.data, Bytes{9});
+  EXPECT_EQ(last.out, Bytes{0x99});
+  EXPECT_EQ(last.hr, kMoreData);
+}
+
+TEST(Transport, RecorderForwardsUntouchedAndRecordsFromTheFirstProbe) {
+  fake::Catalog catalog;
+  catalog.entries = {{u"usb#vid_ffff&pid_3430#x"}};
+  catalog.answer = [](const std::uint8_t*, std::uint8_t* data, std::uint32_t length,
+                      std::uint32_t* returned) {
+    ks::PutU32(data, 3);
+    *returned = length;
+    return ks::S_OK;
+  };
+  ks::VirtualClock clock;
+  ks::Recorder recorder(clock);
+  DeviceLink link;
+  link.SetRecorder(&recorder);
+  ASSERT_TRUE(link.FindDevice(catalog));
+  const auto& calls = catalog.channels.at(0)->calls;
+  const auto& events = recorder.trace().events();
+  ASSERT_EQ(events.size(), 2u);
+  ASSERT_EQ(calls.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    const auto& e = std::get<ks::PropertyEvent>(events[i]);
+    EXPECT_EQ(e.property, calls[i].property);
+    EXPECT_EQ(e.data, calls[i].data);
+    EXPECT_EQ(e.out, (Bytes{3, 0, 0, 0}));
+    EXPECT_EQ(e.returned, 4u);
+  }
+  recorder.clock().Sleep(20);
+  EXPECT_EQ(clock.pauses(), std::vector<std::uint32_t>{20});
+  EXPECT_EQ(ks::ToJson(events.back()), R"({"sleep_ms":20})");
+  EXPECT_EQ(recorder.stats().failed(), 0u);
 }
 
 } // namespace

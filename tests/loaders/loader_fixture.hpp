@@ -83,13 +83,15 @@ class LoaderTest : public ::testing::Test {
 protected:
   // Binds a board set up by settings (none: no board, so no channel).
   void Start(std::vector<std::string> settings = {}, bool bind = true) {
+    dialog.reset();
     sim = std::make_unique<sim::Simulator>(settings, sim::TimeMode::Virtual);
-    dialog = std::make_unique<CVeltaEditorDlg>(host, sim->catalog(), sim->clock());
+    recorder = std::make_unique<ks::Recorder>(sim->clock());
+    dialog = std::make_unique<CVeltaEditorDlg>(host, sim->catalog(), *recorder);
     if (bind) {
       ASSERT_TRUE(dialog->FindDevice());
     }
     host.Open(*dialog);
-    sim->trace().Clear();
+    recorder->trace().Clear();
     host.positions.clear();
     host.progressTexts.clear();
     host.repaints.clear();
@@ -132,28 +134,28 @@ protected:
     host.Click(button);
   }
 
-  std::vector<sim::PropertyEvent> Calls() const {
-    std::vector<sim::PropertyEvent> calls;
-    for (const auto& e : sim->trace().events())
-      if (const auto* p = std::get_if<sim::PropertyEvent>(&e))
+  std::vector<ks::PropertyEvent> Calls() const {
+    std::vector<ks::PropertyEvent> calls;
+    for (const auto& e : recorder->trace().events())
+      if (const auto* p = std::get_if<ks::PropertyEvent>(&e))
         calls.push_back(*p);
     return calls;
   }
 
   // The whole trace, pauses included, against the expected entries.
   void ExpectTrace(const std::vector<Expected>& expected) const {
-    const auto& events = sim->trace().events();
+    const auto& events = recorder->trace().events();
     ASSERT_EQ(events.size(), expected.size());
     for (std::size_t i = 0; i < events.size(); ++i) {
       SCOPED_TRACE(i);
       if (const auto* pause = std::get_if<Pause>(&expected[i])) {
-        const auto* sleep = std::get_if<sim::SleepEvent>(&events[i]);
+        const auto* sleep = std::get_if<ks::SleepEvent>(&events[i]);
         ASSERT_NE(sleep, nullptr);
         EXPECT_EQ(sleep->ms, pause->ms);
         continue;
       }
       const auto& call = std::get<Call>(expected[i]);
-      const auto* p = std::get_if<sim::PropertyEvent>(&events[i]);
+      const auto* p = std::get_if<ks::PropertyEvent>(&events[i]);
       ASSERT_NE(p, nullptr);
       EXPECT_EQ(p->property, call.property);
       EXPECT_EQ(p->length, call.data.size());
@@ -166,6 +168,7 @@ protected:
 
   RecordingHost host;
   std::unique_ptr<sim::Simulator> sim;
+  std::unique_ptr<ks::Recorder> recorder;
   std::unique_ptr<CVeltaEditorDlg> dialog;
   std::filesystem::path dir;
 };

@@ -50,8 +50,8 @@ TEST_F(FirmwareLoader, AnImagePast64KibSpillsIntoTheNextEeprom) {
     ASSERT_EQ(sim->board().eeprom(0).Byte(static_cast<std::uint16_t>(i)), image[i]) << i;
   EXPECT_EQ(sim->board().eeprom(1).Byte(0), image[65536]);
   std::size_t pauses = 0;
-  for (const auto& e : sim->trace().events())
-    pauses += std::holds_alternative<sim::SleepEvent>(e) ? 1 : 0;
+  for (const auto& e : recorder->trace().events())
+    pauses += std::holds_alternative<ks::SleepEvent>(e) ? 1 : 0;
   EXPECT_EQ(pauses, 2049u);
   EXPECT_EQ(host.positions.size(), 100u);
   EXPECT_EQ(host.State(IDC_PROGRESS_TEXT).text, "100 %");
@@ -82,7 +82,7 @@ TEST_F(FirmwareLoader, FailedWritesDoNotStopTheUpload) {
 TEST_F(FirmwareLoader, ImagesPast512KibAreRefused) {
   Start();
   Load(IDC_LOAD_FIRMWARE, SizedFile("big.bin", 512 * 1024 + 1));
-  EXPECT_TRUE(sim->trace().events().empty());
+  EXPECT_TRUE(recorder->trace().events().empty());
   ASSERT_EQ(host.messageBoxes().size(), 1u);
   EXPECT_EQ(host.messageBoxes()[0].text, "Firmware image is larger than 512 KiB");
   EXPECT_EQ(host.messageBoxes()[0].caption, host.AppName());
@@ -109,7 +109,7 @@ TEST_P(RawNothing, SendsNothing) {
   else
     host.QueueFile(WriteFile("empty.bin", std::string()));
   host.Click(GetParam().button);
-  EXPECT_TRUE(sim->trace().events().empty());
+  EXPECT_TRUE(recorder->trace().events().empty());
   EXPECT_TRUE(host.messageBoxes().empty());
   EXPECT_TRUE(host.positions.empty());
   EXPECT_EQ(host.fileDialogs().size(), 1u);
@@ -136,7 +136,7 @@ TEST_P(RawNoChannel, ShowsNoFileDialog) {
   host.QueueFile(WriteFile("x.bin", Counting(8)));
   host.Click(GetParam());
   EXPECT_TRUE(host.fileDialogs().empty());
-  EXPECT_TRUE(sim->trace().events().empty());
+  EXPECT_TRUE(recorder->trace().events().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, RawNoChannel,
@@ -261,7 +261,7 @@ TEST_F(AfeLoader, OneWordPastABankSelectsTheNextBankKeepingTheHighByte) {
 TEST_F(AfeLoader, FilesPast16MibAreRefused) {
   Start();
   Load(IDC_AFE_TABLE_FILE_LOAD, SizedFile("big.bin", 16 * 1024 * 1024 + 1));
-  EXPECT_TRUE(sim->trace().events().empty());
+  EXPECT_TRUE(recorder->trace().events().empty());
   ASSERT_EQ(host.messageBoxes().size(), 1u);
   EXPECT_EQ(host.messageBoxes()[0].text, "AFE table file is larger than 16 MiB");
   EXPECT_EQ(host.messageBoxes()[0].caption, host.AppName());

@@ -18,10 +18,10 @@ std::uint16_t Value(std::size_t i) {
   return static_cast<std::uint16_t>(i * 5 - 9);
 }
 
-std::size_t CountPauses(const sim::Trace& trace, std::uint32_t ms) {
+std::size_t CountPauses(const ks::Trace& trace, std::uint32_t ms) {
   std::size_t n = 0;
   for (const auto& e : trace.events())
-    if (const auto* s = std::get_if<sim::SleepEvent>(&e))
+    if (const auto* s = std::get_if<ks::SleepEvent>(&e))
       n += s->ms == ms ? 1 : 0;
   return n;
 }
@@ -51,7 +51,7 @@ class ApodWrongCount : public LoaderTest, public ::testing::WithParamInterface<s
 TEST_P(ApodWrongCount, IsRefusedWithItsMessage) {
   Start();
   Load(IDC_APOD_FILTER_LOAD, WriteFile("apod.txt", Numbers(GetParam(), 64)));
-  EXPECT_TRUE(sim->trace().events().empty());
+  EXPECT_TRUE(recorder->trace().events().empty());
   ASSERT_EQ(host.messageBoxes().size(), 1u);
   EXPECT_EQ(host.messageBoxes()[0].text, "Bad data in apodization filter");
   EXPECT_EQ(host.messageBoxes()[0].caption, host.AppName());
@@ -84,7 +84,7 @@ TEST_P(TextQuiet, SendsNothingAndSaysNothing) {
   else
     host.QueueFile(WriteFile("t.txt", Numbers(8192, 8)));
   host.Click(GetParam().button);
-  EXPECT_TRUE(sim->trace().events().empty());
+  EXPECT_TRUE(recorder->trace().events().empty());
   EXPECT_TRUE(host.messageBoxes().empty());
   EXPECT_EQ(host.fileDialogs().size(), GetParam().dialogs);
   EXPECT_EQ(host.waitCursorCount(), file == "-" || GetParam().dialogs == 0 ? 0 : 1);
@@ -112,11 +112,11 @@ TEST_F(LogLoader, BothBanksFillAndEachTransferIsFollowedByAPause) {
   Load(IDC_LOGARITHM_LOAD, WriteFile("log.txt", Numbers(70000, 100)));
   const auto calls = Calls();
   ASSERT_EQ(calls.size(), 257u);
-  const auto& events = sim->trace().events();
+  const auto& events = recorder->trace().events();
   ASSERT_EQ(events.size(), 2 * 257u);
   for (std::size_t i = 0; i < events.size(); i += 2) {
-    ASSERT_TRUE(std::holds_alternative<sim::PropertyEvent>(events[i])) << i;
-    const auto* pause = std::get_if<sim::SleepEvent>(&events[i + 1]);
+    ASSERT_TRUE(std::holds_alternative<ks::PropertyEvent>(events[i])) << i;
+    const auto* pause = std::get_if<ks::SleepEvent>(&events[i + 1]);
     ASSERT_NE(pause, nullptr);
     EXPECT_EQ(pause->ms, 1u);
   }
@@ -147,7 +147,7 @@ TEST_F(LogLoader, HalfATableStaysInBankFive) {
   ASSERT_EQ(calls.size(), 129u);
   EXPECT_EQ(calls.back().data.size(), 32u);
   EXPECT_EQ(calls.back().data[0] | calls.back().data[1] << 8, 0xFFFF);
-  EXPECT_EQ(CountPauses(sim->trace(), 1), 129u);
+  EXPECT_EQ(CountPauses(recorder->trace(), 1), 129u);
   EXPECT_EQ(sim->board().fpga().Register(4), 5);
   EXPECT_EQ(sim->board().fpga().BankWord(5, 0x7FFF), Value(32767));
   EXPECT_FALSE(sim->board().fpga().BankAllocated(6));
@@ -169,7 +169,7 @@ TEST_F(LogLoader, ThreeNumbersFillTheirTransferWithTheLastPair) {
 TEST_F(LogLoader, NoNumbersSendNothing) {
   Start({"reg.4=0102"});
   Load(IDC_LOGARITHM_LOAD, WriteFile("log.txt", "no numbers\n\n"));
-  EXPECT_TRUE(sim->trace().events().empty());
+  EXPECT_TRUE(recorder->trace().events().empty());
   EXPECT_EQ(sim->board().fpga().Register(4), 0x0102);
 }
 
@@ -180,7 +180,7 @@ TEST_F(LogLoader, FailedTransfersDoNotStopTheLoad) {
   ASSERT_EQ(calls.size(), 4u);
   for (const auto& c : calls)
     EXPECT_TRUE(ks::Failed(c.hr));
-  EXPECT_EQ(CountPauses(sim->trace(), 1), 4u);
+  EXPECT_EQ(CountPauses(recorder->trace(), 1), 4u);
 }
 
 class TfcLoader : public LoaderTest {
@@ -250,7 +250,7 @@ TEST_P(TfcLineCounts, SendThreeTransfersAndAPausePerBlock) {
   Load(IDC_TFC_LOAD, WriteFile("tfc.txt", text));
   const auto calls = Calls();
   ASSERT_EQ(calls.size(), 1 + 3 * GetParam().blocks);
-  EXPECT_EQ(CountPauses(sim->trace(), 1), GetParam().blocks);
+  EXPECT_EQ(CountPauses(recorder->trace(), 1), GetParam().blocks);
   for (std::size_t b = 0; b < GetParam().blocks; ++b) {
     EXPECT_EQ(calls[3 + 3 * b].data, Commit(static_cast<std::uint16_t>(0x1200 | b)));
     EXPECT_EQ(sim->board().fpga().TfcWord(b, 0), b * 8 + 1);

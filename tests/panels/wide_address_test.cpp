@@ -45,11 +45,12 @@ struct Case {
 TEST(WriteToFpga, WideAddressNeverWritesThroughTheBlock) {
   for (const Case& c : {Case{"7", FpgaSet(0x12345, 7)}, Case{"8", FpgaSet(0x12345, 8)}}) {
     sim::Simulator board({}, sim::TimeMode::Virtual);
+    ks::Recorder recorder(board.clock());
     auto wrapper = ks::MakeCounted<WideAnswering>(ChannelCatalog::Bind(board.catalog()), 7);
     ChannelCatalog catalog(wrapper.Get());
     dlg::HeadlessHost host;
     {
-      CVeltaEditorDlg dialog(host, catalog, board.clock());
+      CVeltaEditorDlg dialog(host, catalog, recorder);
       ASSERT_TRUE(dialog.FindDevice());
       host.Open(dialog);
       wrapper->calls.clear();

@@ -63,7 +63,7 @@ std::vector<Request> RunLoad(const Loader& loader, const std::string& path, std:
                              Console& console) {
   EXPECT_TRUE(console.Open());
   console.TakeRequests();
-  console.sim.ResetFailureCount();
+  console.recorder.stats().Mark();
   if (failAt != 0)
     console.sim.faults().FailCall(console.sim.faults().callCount() + failAt);
   console.host.QueueFile(path);
@@ -96,7 +96,7 @@ TEST_P(LoaderFaultMatrix, EachRequestFailsInTurn) {
           baseline.begin(),
           stops ? baseline.begin() + static_cast<std::ptrdiff_t>(k + 1) : baseline.end());
       EXPECT_EQ(sent, expected);
-      EXPECT_EQ(console.sim.FailedCalls(), 1u);
+      EXPECT_EQ(console.recorder.stats().failed(), 1u);
       EXPECT_TRUE(console.host.messageBoxes().empty());
       if (loader.progressText != nullptr) {
         EXPECT_EQ(console.Text(IDC_PROGRESS_TEXT), loader.progressText);

@@ -41,9 +41,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadSetting{"fail=call:0", "call:0"}, BadSetting{"fail=call", "call"},
         BadSetting{"fail=bogus", "bogus"}, BadSetting{"fail=pairs:x", "pairs:x"},
         BadSetting{"fail=fpga-get:", "fpga-get"},
-        BadSetting{"fail=chanbeam-get:1", "chanbeam-get:1"}, BadSetting{"bind-fail=0", "0"},
-        BadSetting{"no-control=a", "a"}, BadSetting{"nonsense=1", "nonsense"},
-        BadSetting{"foo.bar=1", "foo.bar"}));
+        BadSetting{"fail=chanbeam-get:1", "chanbeam-get:1"},
+        BadSetting{"fail=fpga-get:1f:0x1", "fpga-get:1f:0x1"},
+        BadSetting{"fail=call:2:0x80070079:1", "call:2:0x80070079:1"},
+        BadSetting{"bind-fail=0", "0"}, BadSetting{"no-control=a", "a"},
+        BadSetting{"nonsense=1", "nonsense"}, BadSetting{"foo.bar=1", "foo.bar"}));
 
 TEST(ConfigTest, PresetsTheBoardInOrder) {
   sim::Simulator s({"reg.4=3", "reg.8000=55", "reg.0x41=0xBEEF", "gpio.26=1", "chanbeam=1234",

@@ -92,20 +92,39 @@ TEST_F(FaultsTest, ChannelBeamGet) {
 
 TEST_F(FaultsTest, FailureCountSinceTheMark) {
   Bind({"fail=pairs"});
-  EXPECT_FALSE(sim->FailureSummary().has_value());
+  EXPECT_FALSE(recorder->FailureSummary().has_value());
   const auto block = RepeatedPairBlock(0x41, 1);
   link.WriteRegisterPairs(block.data(), 32);
   std::uint8_t byte = 0;
   link.ReadUart(&byte, 1);
   const std::uint16_t value = 1;
   link.WriteFpgaRegister(1, &value);
-  EXPECT_EQ(sim->TotalCalls(), 3u);
-  EXPECT_EQ(sim->FailedCalls(), 2u);
-  EXPECT_EQ(sim->FirstFailure(), ks::E_DEVICE_NOT_FUNCTIONING);
-  EXPECT_EQ(sim->FailureSummary(), "2 request(s) failed, first 0x8007001f");
-  sim->ResetFailureCount();
-  EXPECT_EQ(sim->FailedCalls(), 0u);
-  EXPECT_FALSE(sim->FirstFailure().has_value());
+  EXPECT_EQ(recorder->stats().calls(), 3u);
+  EXPECT_EQ(recorder->stats().failed(), 2u);
+  EXPECT_EQ(recorder->stats().firstFailure(), ks::E_DEVICE_NOT_FUNCTIONING);
+  EXPECT_EQ(recorder->FailureSummary(), "2 request(s) failed, first 0x8007001f");
+  recorder->stats().Mark();
+  EXPECT_EQ(recorder->stats().failed(), 0u);
+  EXPECT_FALSE(recorder->stats().firstFailure().has_value());
+}
+
+// What real kernel-streaming drivers return, chosen per fault and returned
+// (and traced) exactly as chosen.
+TEST_F(FaultsTest, FaultsFailWithTheChosenDriverCode) {
+  for (const char* code : {"0x80070492", "0x80070490", "0x80070001", "0x8007007a", "0x800700ea",
+                           "0x8007001f", "0x80070079", "0x8007048f"}) {
+    Bind({std::string("fail=fpga-get:1f:") + code, std::string("fail=pairs:") + code,
+          std::string("fail=call:5:") + code});
+    const auto hr = static_cast<ks::HResult>(std::stoul(code, nullptr, 16));
+    std::uint16_t word = 0;
+    const auto block = RepeatedPairBlock(0x41, 1);
+    EXPECT_EQ(link.ReadFpgaRegister(0x1f, &word), hr) << code;
+    EXPECT_EQ(link.WriteRegisterPairs(block.data(), 32), hr) << code;
+    EXPECT_EQ(link.ReadFpgaRegister(0x20, &word), hr) << code; // the 5th call, probes counted
+    EXPECT_EQ(link.ReadFpgaRegister(0x20, &word), ks::S_OK) << code;
+    const auto& e = std::get<ks::PropertyEvent>(recorder->trace().events()[2]);
+    EXPECT_NE(ks::ToJson(e).find(std::string("\"hr\":\"") + code + "\""), std::string::npos);
+  }
 }
 
 } // namespace

@@ -92,8 +92,8 @@ inline Request ShortGet(std::uint32_t id) {
 class Console {
 public:
   explicit Console(std::vector<std::string> settings = {})
-      : sim(std::move(settings), sim::TimeMode::Virtual),
-        dialog(std::make_unique<CVeltaEditorDlg>(host, sim.catalog(), sim.clock())) {}
+      : sim(std::move(settings), sim::TimeMode::Virtual), recorder(sim.clock()),
+        dialog(std::make_unique<CVeltaEditorDlg>(host, sim.catalog(), recorder)) {}
 
   // Discovery and the opening, as at start-up; true when the dialog opened.
   bool Open() {
@@ -106,16 +106,17 @@ public:
   // Requests recorded since the last call (pauses are left out).
   std::vector<Request> TakeRequests() {
     std::vector<Request> out;
-    for (const auto& event : sim.trace().events())
-      if (const auto* p = std::get_if<sim::PropertyEvent>(&event))
+    for (const auto& event : recorder.trace().events())
+      if (const auto* p = std::get_if<ks::PropertyEvent>(&event))
         out.push_back({p->property, p->data});
-    sim.trace().Clear();
+    recorder.trace().Clear();
     return out;
   }
 
   std::string Text(int id) const { return host.GetWindowText(id); }
 
   sim::Simulator sim;
+  ks::Recorder recorder;
   dlg::HeadlessHost host;
   std::unique_ptr<CVeltaEditorDlg> dialog;
 };

@@ -86,7 +86,8 @@ TEST(WindowsAppTest, WithoutADeviceShowsTheMessageAndTakesComDown) {
   RecordingHost host(log);
   NoCatalog catalog;
   ks::VirtualClock clock;
-  CVeltaEditorApp app(runtime, host, catalog, clock);
+  ks::Recorder recorder(clock);
+  CVeltaEditorApp app(runtime, host, catalog, recorder);
   EXPECT_FALSE(app.InitInstance());
   EXPECT_EQ(app.ExitInstance(), 0);
   EXPECT_EQ(log, (Log{"InitCommonControls", "CoInitialize", "BeginWaitCursor", "EndWaitCursor",
@@ -101,7 +102,8 @@ TEST(WindowsAppTest, WithADeviceRunsTheDialogAndReleasesTheChannelBeforeCom) {
   support::ChannelCatalog catalog(channel.Get());
   RecordingRuntime runtime(log);
   RecordingHost host(log);
-  CVeltaEditorApp app(runtime, host, catalog, simulator.clock());
+  ks::Recorder recorder(simulator.clock());
+  CVeltaEditorApp app(runtime, host, catalog, recorder);
   EXPECT_FALSE(app.InitInstance());
   EXPECT_EQ(app.ExitInstance(), 0);
   EXPECT_EQ(log, (Log{"InitCommonControls", "CoInitialize", "BeginWaitCursor", "EndWaitCursor",

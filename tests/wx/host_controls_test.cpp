@@ -14,13 +14,14 @@ namespace {
 class OpenDialog {
 public:
   explicit OpenDialog(const std::vector<std::string>& settings)
-      : simulator(settings, sim::TimeMode::Virtual),
-        dialog(host, simulator.catalog(), simulator.clock()) {
+      : simulator(settings, sim::TimeMode::Virtual), recorder(simulator.clock()),
+        dialog(host, simulator.catalog(), recorder) {
     found = dialog.FindDevice();
     if (found)
       host.Create(dialog);
   }
   sim::Simulator simulator;
+  ks::Recorder recorder;
   dlg::WxHost host;
   CVeltaEditorDlg dialog;
   bool found = false;

@@ -62,8 +62,9 @@ protected:
     host.Create(dialog);
   }
   sim::Simulator simulator{{}, sim::TimeMode::Virtual};
+  ks::Recorder recorder{simulator.clock()};
   RecordingWxHost host;
-  ProbeDialog dialog{host, simulator.catalog(), simulator.clock()};
+  ProbeDialog dialog{host, simulator.catalog(), recorder};
 };
 
 TEST_F(RoutingTest, EveryMapEntryReachesItsHandlerFromTheRealControl) {

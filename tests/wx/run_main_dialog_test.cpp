@@ -2,9 +2,9 @@
 // "No device found" message box, never both.
 #include <gtest/gtest.h>
 
-#include "app/run_main_dialog.hpp"
 #include "recording_host.hpp"
 #include "sim/simulator.hpp"
+#include "startup/run_main_dialog.hpp"
 
 namespace {
 
@@ -18,8 +18,9 @@ class RunMainDialogTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(RunMainDialogTest, ShowsTheDialogOrTheMessageOnly) {
   sim::Simulator simulator(GetParam().settings, sim::TimeMode::Virtual);
+  ks::Recorder recorder(simulator.clock());
   RecordingWxHost host;
-  RunMainDialog(host, simulator.catalog(), simulator.clock());
+  RunMainDialog(host, simulator.catalog(), recorder);
   EXPECT_EQ(host.events, GetParam().events);
   EXPECT_EQ(host.Window(), nullptr); // no window is left behind
 }

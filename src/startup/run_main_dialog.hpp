@@ -4,8 +4,8 @@
 
 #include "platform/dialog/dialog_host.hpp"
 #include "platform/ks/catalog.hpp"
-#include "platform/ks/clock.hpp"
+#include "platform/ks/recorder.hpp"
 
 // Returns once the dialog has closed (or was never shown) and the dialog
 // object, with the control channel it holds, is gone.
-void RunMainDialog(dlg::DialogHost& host, ks::DeviceCatalog& catalog, ks::Clock& clock);
+void RunMainDialog(dlg::DialogHost& host, ks::DeviceCatalog& catalog, ks::Recorder& recorder);

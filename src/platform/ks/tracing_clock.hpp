@@ -3,13 +3,13 @@
 #pragma once
 
 #include "platform/ks/clock.hpp"
-#include "sim/trace.hpp"
+#include "platform/ks/trace.hpp"
 
-namespace sim {
+namespace ks {
 
-class TracingClock : public ks::Clock {
+class TracingClock : public Clock {
 public:
-  TracingClock(Trace& trace, ks::Clock& inner) : trace_(trace), inner_(inner) {}
+  TracingClock(Trace& trace, Clock& inner) : trace_(trace), inner_(inner) {}
 
   void Sleep(std::uint32_t ms) override {
     trace_.Record(SleepEvent{ms});
@@ -18,7 +18,7 @@ public:
 
 private:
   Trace& trace_;
-  ks::Clock& inner_;
+  Clock& inner_;
 };
 
-} // namespace sim
+} // namespace ks

@@ -1,13 +1,11 @@
-#include "sim/trace.hpp"
+#include "platform/ks/trace.hpp"
 
 #include <cstdio>
 #include <ostream>
 
-namespace sim {
+namespace ks {
 
 namespace {
-
-constexpr std::size_t kFlushThreshold = 1 << 20;
 
 void AppendHex(std::string& out, const std::vector<std::uint8_t>& bytes) {
   static constexpr char kDigits[] = "0123456789abcdef";
@@ -54,32 +52,17 @@ std::string ToJson(const TraceEvent& event) {
   return out;
 }
 
-Trace::~Trace() {
-  Flush();
-}
-
 void Trace::Record(TraceEvent event) {
   if (out_ != nullptr) {
-    AppendJson(pending_, event);
-    pending_ += '\n';
-    if (pending_.size() >= kFlushThreshold)
-      Flush();
+    line_.clear();
+    AppendJson(line_, event);
+    line_ += '\n';
+    // One write and a flush per line: a killed session loses no whole event.
+    out_->write(line_.data(), static_cast<std::streamsize>(line_.size()));
+    out_->flush();
   }
   if (keepEvents_)
     events_.push_back(std::move(event));
-}
-
-void Trace::StreamTo(std::ostream* out) {
-  Flush();
-  out_ = out;
-}
-
-void Trace::Flush() {
-  if (out_ == nullptr || pending_.empty())
-    return;
-  out_->write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
-  out_->flush();
-  pending_.clear();
 }
 
 std::string Trace::ToJsonLines() const {
@@ -91,4 +74,4 @@ std::string Trace::ToJsonLines() const {
   return out;
 }
 
-} // namespace sim
+} // namespace ks

@@ -1,24 +1,27 @@
 // Every property call and every pause, in order. Kept in memory for tests and
-// optionally streamed as JSON Lines through a buffer, so that long table loads
-// are not slowed by a flush per event.
+// optionally written as JSON Lines, one whole line per event as it happens, so
+// that a session that is killed or crashes keeps everything up to its last call.
 #pragma once
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "platform/ks/hresult.hpp"
 
-namespace sim {
+namespace ks {
 
 struct PropertyEvent {
   std::vector<std::uint8_t> property;
   std::vector<std::uint8_t> data; // as handed over
   std::uint32_t length = 0;
-  ks::HResult hr = ks::S_OK;
+  HResult hr = S_OK;
   std::vector<std::uint8_t> out; // after the call
+  // The bytes-returned count, where the caller asked for one. Not written.
+  std::optional<std::uint32_t> returned;
 };
 
 struct SleepEvent {
@@ -35,14 +38,13 @@ public:
   Trace() = default;
   Trace(const Trace&) = delete;
   Trace& operator=(const Trace&) = delete;
-  ~Trace();
 
   void Record(TraceEvent event);
 
-  // Streams every later event to `out` (null stops streaming); flushes what
-  // was pending for the previous stream.
-  void StreamTo(std::ostream* out);
-  void Flush();
+  // Writes every later event to `out` (null stops writing), each line flushed
+  // as it is recorded.
+  void StreamTo(std::ostream* out) { out_ = out; }
+  bool streaming() const { return out_ != nullptr; }
   // Whether events are also kept in memory; on by default.
   void set_keepEvents(bool keep) { keepEvents_ = keep; }
   // Whether property calls need recording at all.
@@ -57,7 +59,7 @@ private:
   std::vector<TraceEvent> events_;
   bool keepEvents_ = true;
   std::ostream* out_ = nullptr;
-  std::string pending_;
+  std::string line_; // reused, so that a long load does not allocate per event
 };
 
-} // namespace sim
+} // namespace ks

@@ -1,11 +1,11 @@
-#include "app/run_main_dialog.hpp"
+#include "startup/run_main_dialog.hpp"
 
 #include "ui/velta_editor_dlg.hpp"
 
-void RunMainDialog(dlg::DialogHost& host, ks::DeviceCatalog& catalog, ks::Clock& clock) {
+void RunMainDialog(dlg::DialogHost& host, ks::DeviceCatalog& catalog, ks::Recorder& recorder) {
   // No parent window; constructing it creates no window yet. Leaving this
   // scope destroys it and releases the control channel.
-  CVeltaEditorDlg dlg(host, catalog, clock);
+  CVeltaEditorDlg dlg(host, catalog, recorder);
 
   host.BeginWaitCursor();
   const bool found = dlg.FindDevice();

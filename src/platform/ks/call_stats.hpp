@@ -7,13 +7,13 @@
 
 #include "platform/ks/hresult.hpp"
 
-namespace sim {
+namespace ks {
 
 class CallStats {
 public:
-  void Record(ks::HResult hr) {
+  void Record(HResult hr) {
     ++calls_;
-    if (ks::Succeeded(hr))
+    if (Succeeded(hr))
       return;
     ++failed_;
     if (!firstFailure_)
@@ -27,12 +27,12 @@ public:
 
   std::uint64_t calls() const { return calls_; }
   std::uint64_t failed() const { return failed_; }
-  std::optional<ks::HResult> firstFailure() const { return firstFailure_; }
+  std::optional<HResult> firstFailure() const { return firstFailure_; }
 
 private:
   std::uint64_t calls_ = 0;
   std::uint64_t failed_ = 0;
-  std::optional<ks::HResult> firstFailure_;
+  std::optional<HResult> firstFailure_;
 };
 
-} // namespace sim
+} // namespace ks

@@ -1,0 +1,30 @@
+// velta-editor's start-up on every platform: its options, --help, --version
+// and usage errors, then the backend; the platform's main runs the dialog.
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "startup/backend.hpp"
+
+namespace startup {
+
+struct EditorIo {
+  std::ostream& out;
+  std::ostream& err;
+  // Called before anything is written to out or err, or before a trace goes
+  // to standard error: a windowed program attaches to a console only then.
+  std::function<void()> needConsole;
+};
+
+// The editor's help text.
+std::string EditorHelp(bool platformDevice);
+
+// Returns the exit status: help, version and usage errors end here; otherwise
+// `run` gets the backend and its result is the status.
+int StartEditor(std::span<const std::string> args, Platform platform, EditorIo io,
+                const std::function<int(Backend&)>& run);
+
+} // namespace startup
