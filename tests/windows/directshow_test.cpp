@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <sstream>
+#include <string>
+#include <vector>
 
+#include "cli/app.hpp"
 #include "device/device_link.hpp"
 #include "device/requests.hpp"
 #include "platform/windows/directshow_adapters.hpp"
@@ -189,3 +193,25 @@ TEST(SystemDeviceEnumTest, TheDeviceCategoryIsEmptyWithoutADevice) {
 }
 
 } // namespace
+
+// velta-cli.exe on the device, no --sim: the trace starts at the first probe
+// and a failed request makes exit status 3, exactly as on the simulated board.
+TEST_F(DirectShowTest, CliTracesAndCountsFailuresOnTheDevice) {
+  AddDevice(L"@device:pnp:\\\\?\\usb#vid_ffff&pid_3430#1#{guid}");
+  // The two probes and the opening's nine requests succeed; the command's own
+  // read, the 12th call, times out.
+  ControlOf(0).results.assign(11, S_OK);
+  ControlOf(0).results.push_back(static_cast<HRESULT>(0x80070079));
+  std::istringstream in;
+  std::ostringstream out, err;
+  ks::VirtualClock clock;
+  const std::vector<std::string> args = {"--trace", "fpga", "read", "1f"};
+  const int status = cli::RunCli(args, {in, out, err}, {&catalog, &clock});
+  EXPECT_EQ(status, 3) << err.str();
+  EXPECT_EQ(err.str().rfind(R"({"prop":"87ffeb967d70f8438e10fd6e5c15ecdc0000000000020000")", 0),
+            0u);
+  EXPECT_NE(err.str().find(R"("hr":"0x80070079")"), std::string::npos);
+  EXPECT_NE(err.str().find("fpga read 1f: 1 request(s) failed, first 0x80070079"),
+            std::string::npos);
+  ExpectAllReleased();
+}

@@ -45,7 +45,7 @@ public:
     if (data && n)
       std::memcpy(data, answer.data(), n);
     *bytesReturned = n;
-    return result;
+    return records.size() <= results.size() ? results[records.size() - 1] : result;
   }
   HRESULT STDMETHODCALLTYPE KsMethod(void*, ULONG, void*, ULONG, ULONG*) override {
     return E_NOTIMPL;
@@ -54,9 +54,11 @@ public:
     return E_NOTIMPL;
   }
 
-  // What every call answers: these bytes into the data buffer, and result.
+  // What every call answers: these bytes into the data buffer, and result
+  // (the first calls' results from `results` when given).
   std::vector<std::uint8_t> answer{0x03, 0x00, 0x00, 0x00};
   HRESULT result = S_OK;
+  std::vector<HRESULT> results;
   std::vector<std::vector<std::uint8_t>> records;
   std::vector<ULONG> lengths;
 };
