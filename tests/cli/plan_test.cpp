@@ -77,13 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"load log my table.txt", {QueueFile{"my table.txt"}, Click{1070}}},
         PlanCase{"load tfc -", {QueueFile{std::nullopt}, Click{1075}}}));
 
-INSTANTIATE_TEST_SUITE_P(Extras, PlanTest,
-                         ::testing::Values(PlanCase{"eeprom dump 7 fff0 16",
-                                                    {EepromDump{7, 0xFFF0, 16}}},
-                                           PlanCase{"fpga dump 0x8000 8", {FpgaDump{0x8000, 8}}},
-                                           PlanCase{"fpga dump ffff 1", {FpgaDump{0xFFFF, 1}}},
-                                           PlanCase{"verify firmware fw.bin",
-                                                    {VerifyTable{Table::Firmware, "fw.bin"}}}));
+INSTANTIATE_TEST_SUITE_P(
+    Extras, PlanTest,
+    ::testing::Values(PlanCase{"eeprom dump 7 fff0 16", {EepromDump{7, 0xFFF0, 16}}},
+                      PlanCase{"fpga dump 0x8000 8", {FpgaDump{0x8000, 8}}},
+                      PlanCase{"fpga dump ffff 1", {FpgaDump{0xFFFF, 1}}},
+                      PlanCase{"verify firmware fw", {VerifyTable{Table::Firmware, "fw"}}}));
 
 TEST(Plan, TestBitsTickEveryBoxFromBit15Down) {
   const PlanResult result = MakePlan(Words({"testbits", "8001"}));
