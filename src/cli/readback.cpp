@@ -1,24 +1,18 @@
 #include "cli/readback.hpp"
 
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "cli/readback_progress.hpp"
+#include "cli/readback_reads.hpp"
 #include "cli/readback_words.hpp"
-#include "loaders/afe_table.hpp"
-#include "loaders/firmware_image.hpp"
 
 namespace cli {
 
 namespace {
-
-constexpr std::uint32_t kChipBytes = 0x10000;
 
 const char* TableName(Table table) {
   switch (table) {
@@ -36,79 +30,10 @@ const char* TableName(Table table) {
   return "table";
 }
 
-std::string Hex(unsigned value, int digits) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%0*x", digits, value);
-  return text;
-}
-
 // A register's place: its address and, when one was selected, the bank.
 std::string Place(std::uint16_t address, std::optional<std::uint8_t> bank) {
-  return Hex(address, 4) + (bank ? " bank " + std::to_string(*bank) : "");
+  return HexValue(address, 4) + (bank ? " bank " + std::to_string(*bank) : "");
 }
-
-// Reads the EEPROM space from address on, a piece at a time, each piece
-// inside one chip and led by the chip's address pointer. The address of the
-// first piece that failed, if any.
-std::optional<std::uint32_t> ReadEeprom(CVeltaEditorDlg& dialog, std::uint32_t address,
-                                        std::span<std::uint8_t> bytes, const ReadSetup& setup,
-                                        ProgressLine& progress) {
-  const std::size_t chunk = std::max<std::size_t>(setup.readChunk, 1);
-  for (std::size_t done = 0; done < bytes.size();) {
-    const std::uint32_t at = address + static_cast<std::uint32_t>(done);
-    const std::size_t n = std::min(
-        {chunk, bytes.size() - done, static_cast<std::size_t>(kChipBytes - at % kChipBytes)});
-    const auto chip = static_cast<std::uint16_t>(loaders::kEepromFirstDevice + (at >> 16));
-    const std::uint8_t pointer[2] = {static_cast<std::uint8_t>(at >> 8),
-                                     static_cast<std::uint8_t>(at)};
-    if (ks::Failed(dialog.WriteI2c(chip, pointer, 2)) ||
-        ks::Failed(dialog.ReadI2c(chip, bytes.data() + done, static_cast<std::int32_t>(n))))
-      return at;
-    done += n;
-    progress.Update(done, bytes.size());
-  }
-  return std::nullopt;
-}
-
-// Pages the table window for reading and puts the bank register back as it
-// was found. The register is read on the first selection.
-class BankSelector {
-public:
-  explicit BankSelector(CVeltaEditorDlg& dialog) : dialog_(dialog) {}
-
-  // Why the bank could not be selected; empty once it is.
-  std::string Select(std::uint8_t bank) {
-    if (!found_) {
-      std::uint16_t value = 0;
-      if (ks::Failed(dialog_.ReadFpgaRegister(loaders::kBankRegister, &value)))
-        return "cannot read the bank register";
-      found_ = current_ = value;
-    }
-    const std::uint16_t value = loaders::BankValue(*found_, bank);
-    if (value == current_)
-      return {};
-    if (ks::Failed(dialog_.WriteFpgaRegister(loaders::kBankRegister, &value)))
-      return "cannot select bank " + std::to_string(bank);
-    current_ = value;
-    return {};
-  }
-
-  // Why the register could not be written back; empty when it holds what it
-  // held before.
-  std::string Restore() {
-    if (!found_ || current_ == *found_)
-      return {};
-    if (ks::Failed(dialog_.WriteFpgaRegister(loaders::kBankRegister, &*found_)))
-      return "cannot write the bank register back to " + Hex(*found_, 4);
-    current_ = *found_;
-    return {};
-  }
-
-private:
-  CVeltaEditorDlg& dialog_;
-  std::optional<std::uint16_t> found_;
-  std::uint16_t current_ = 0;
-};
 
 // What a verification found.
 struct Tally {
@@ -122,8 +47,8 @@ struct Tally {
     if (wrote == read)
       return;
     if (mismatches++ == 0)
-      first =
-          "mismatch at " + place + ": wrote " + Hex(wrote, digits) + ", read " + Hex(read, digits);
+      first = "mismatch at " + place + ": wrote " + HexValue(wrote, digits) + ", read " +
+              HexValue(read, digits);
   }
   void Problem(std::string problem) {
     if (!problem.empty())
@@ -151,12 +76,12 @@ Tally VerifyFirmware(CVeltaEditorDlg& dialog, const std::string& path, const Rea
   const FirmwareBytes stored = LoadedFirmware(path);
   tally.Problem(stored.problem);
   std::vector<std::uint8_t> read(stored.bytes.size());
-  const auto failed = ReadEeprom(dialog, 0, read, setup, progress);
+  const auto failed = ReadEepromSpace(dialog, 0, read, setup.readChunk, progress);
   const std::size_t readable = failed ? *failed : read.size();
   for (std::size_t at = 0; at < readable; ++at)
-    tally.Compare(Hex(static_cast<unsigned>(at), 5), stored.bytes[at], read[at], 2);
+    tally.Compare(HexValue(static_cast<unsigned>(at), 5), stored.bytes[at], read[at], 2);
   if (failed)
-    tally.Problem("read failed at " + Hex(*failed, 5));
+    tally.Problem("read failed at " + HexValue(*failed, 5));
   return tally;
 }
 
@@ -199,7 +124,7 @@ bool SaveEeprom(CVeltaEditorDlg& dialog, const EepromSave& save, const ReadSetup
   std::optional<std::uint32_t> failed;
   {
     ProgressLine progress(setup.progress, "eeprom save");
-    failed = ReadEeprom(dialog, save.address, bytes, setup, progress);
+    failed = ReadEepromSpace(dialog, save.address, bytes, setup.readChunk, progress);
   }
   if (!failed)
     file.write(reinterpret_cast<const char*>(bytes.data()),
@@ -208,7 +133,7 @@ bool SaveEeprom(CVeltaEditorDlg& dialog, const EepromSave& save, const ReadSetup
   if (failed || !file) {
     std::error_code ignored;
     std::filesystem::remove(save.path, ignored);
-    err << "eeprom save: " << (failed ? "read failed at " + Hex(*failed, 5) : "cannot write")
+    err << "eeprom save: " << (failed ? "read failed at " + HexValue(*failed, 5) : "cannot write")
         << "; " << save.path << " not written\n";
     return false;
   }
