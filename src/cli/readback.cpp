@@ -42,12 +42,13 @@ struct Tally {
   std::string first; // the first mismatch
   std::vector<std::string> problems;
 
-  void Compare(const std::string& place, unsigned wrote, unsigned read, int digits) {
+  // place() names where the words were, only when they differ.
+  template <class Place> void Compare(unsigned wrote, unsigned read, int digits, Place place) {
     ++checked;
     if (wrote == read)
       return;
     if (mismatches++ == 0)
-      first = "mismatch at " + place + ": wrote " + HexValue(wrote, digits) + ", read " +
+      first = "mismatch at " + place() + ": wrote " + HexValue(wrote, digits) + ", read " +
               HexValue(read, digits);
   }
   void Problem(std::string problem) {
@@ -79,7 +80,8 @@ Tally VerifyFirmware(CVeltaEditorDlg& dialog, const std::string& path, const Rea
   const auto failed = ReadEepromSpace(dialog, 0, read, setup.readChunk, progress);
   const std::size_t readable = failed ? *failed : read.size();
   for (std::size_t at = 0; at < readable; ++at)
-    tally.Compare(HexValue(static_cast<unsigned>(at), 5), stored.bytes[at], read[at], 2);
+    tally.Compare(stored.bytes[at], read[at], 2,
+                  [at] { return HexValue(static_cast<unsigned>(at), 5); });
   if (failed)
     tally.Problem("read failed at " + HexValue(*failed, 5));
   return tally;
@@ -104,7 +106,7 @@ Tally VerifyRegisters(CVeltaEditorDlg& dialog, const VerifyTable& verify,
       tally.Problem("read failed at " + Place(word.address, word.bank));
       break;
     }
-    tally.Compare(Place(word.address, word.bank), word.value, value, 4);
+    tally.Compare(word.value, value, 4, [&word] { return Place(word.address, word.bank); });
     progress.Update(tally.checked, loaded.words.size());
   }
   tally.Problem(banks.Restore());
