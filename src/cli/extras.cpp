@@ -5,15 +5,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "loaders/raw_file.hpp"
-
 namespace cli {
 
 namespace {
 
 constexpr std::uint8_t kFirstEeprom = 0x50;
-// The firmware loader's 19-bit address space: eight chips of 64 KiB.
-constexpr std::uint32_t kFirmwareSpace = 0x80000;
 // Bytes read per request.
 constexpr std::uint32_t kReadChunk = 256;
 
@@ -109,42 +105,6 @@ void DumpFpga(CVeltaEditorDlg& dialog, std::uint32_t address, std::uint32_t coun
   }
   out << "         0    1    2    3    4    5    6    7\n";
   DumpRows<8>(address, count, out, FormatFpgaRow, values);
-}
-
-VerifyOutcome VerifyFirmwareImage(CVeltaEditorDlg& dialog, const std::string& path,
-                                  std::ostream& out, std::ostream& err) {
-  const auto image = loaders::ReadRawFile(path.c_str(), kFirmwareSpace, false);
-  if (!image) {
-    err << "verify firmware: cannot read " << path << " (missing, empty or over " << kFirmwareSpace
-        << " bytes)\n";
-    return VerifyOutcome::NoImage;
-  }
-  const auto length = static_cast<std::uint32_t>(image->size());
-  std::vector<std::uint8_t> chunk;
-  for (std::uint32_t at = 0; at < length;) {
-    // A chunk stays inside one chip.
-    const std::uint32_t n = std::min({kReadChunk, length - at, 0x10000 - (at & 0xFFFF)});
-    chunk.assign(n, 0);
-    const auto device = static_cast<std::uint8_t>(kFirstEeprom + (at >> 16));
-    if (!ReadEeprom(dialog, device, static_cast<std::uint16_t>(at), chunk)) {
-      char where[16];
-      std::snprintf(where, sizeof where, "0x%05x", at);
-      err << "verify firmware: read failed at " << where << "\n";
-      return VerifyOutcome::ReadFailed;
-    }
-    for (std::uint32_t i = 0; i < n; ++i) {
-      if (chunk[i] == (*image)[at + i])
-        continue;
-      char text[80];
-      std::snprintf(text, sizeof text, "mismatch at 0x%05x: file %02x, eeprom %02x", at + i,
-                    (*image)[at + i], chunk[i]);
-      err << "verify firmware: " << text << "\n";
-      return VerifyOutcome::Mismatch;
-    }
-    at += n;
-  }
-  out << "verified " << length << " bytes\n";
-  return VerifyOutcome::Verified;
 }
 
 } // namespace cli

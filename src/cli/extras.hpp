@@ -1,6 +1,5 @@
 // Read-outs beyond the dialog, through the dialog's own request primitives:
-// hexadecimal dumps of EEPROM bytes and FPGA registers, and a read-back check
-// of a firmware image against the EEPROM.
+// hexadecimal dumps of EEPROM bytes and FPGA registers.
 #pragma once
 
 #include <cstdint>
@@ -30,13 +29,5 @@ struct DumpCell {
 };
 std::string FormatEepromRow(std::uint32_t first, std::span<const DumpCell> cells);
 std::string FormatFpgaRow(std::uint32_t first, std::span<const DumpCell> cells);
-
-enum class VerifyOutcome { Verified, Mismatch, ReadFailed, NoImage };
-
-// Reads the EEPROM back from address 0 (chip 0x50 + bits 18..16, as the
-// firmware loader stores it) and compares it with the image file. Prints
-// "verified N bytes" on out, or the problem on err.
-VerifyOutcome VerifyFirmwareImage(CVeltaEditorDlg& dialog, const std::string& path,
-                                  std::ostream& out, std::ostream& err);
 
 } // namespace cli

@@ -1,5 +1,6 @@
 #include "cli/plan.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <span>
@@ -376,11 +377,6 @@ template <int Button> std::string BuildLoad(const Args& a, Plan& p) {
   return {};
 }
 
-std::string BuildVerify(const Args& a, Plan& p) {
-  p.steps.push_back(VerifyFirmware{a.Rest(0)});
-  return {};
-}
-
 constexpr Entry kEntries[] = {
     {"set", "", "set ID [TEXT]", 1, kMany, BuildSet},
     {"get", "", "get ID", 1, 1, BuildGet},
@@ -418,8 +414,115 @@ constexpr Entry kEntries[] = {
     {"load", "apod", "load apod FILE", 1, kMany, BuildLoad<IDC_APOD_FILTER_LOAD>},
     {"load", "log", "load log FILE", 1, kMany, BuildLoad<IDC_LOGARITHM_LOAD>},
     {"load", "tfc", "load tfc FILE", 1, kMany, BuildLoad<IDC_TFC_LOAD>},
-    {"verify", "firmware", "verify firmware FILE", 1, kMany, BuildVerify},
 };
+
+// Saves and read-backs.
+
+// The firmware loader's 19-bit EEPROM space: eight chips of 64 KiB.
+constexpr std::uint32_t kEepromSpace = 0x80000;
+
+std::string BuildEepromSave(const Args& a, Plan& p) {
+  const auto chip = Decimal(a[0], 0, 7);
+  if (!chip)
+    return Invalid("CHIP (0 to 7)", a[0]);
+  const auto start = Hex(a[1], 0xFFFF);
+  if (!start)
+    return Invalid("ADDR", a[1]);
+  // A read runs on into the next chip's space.
+  const std::uint32_t address = (static_cast<std::uint32_t>(*chip) << 16) | *start;
+  const auto count = Decimal(a[2], 1, kEepromSpace - address);
+  if (!count)
+    return Invalid("COUNT", a[2]) + " (1 to " + std::to_string(kEepromSpace - address) +
+           " from this CHIP and ADDR)";
+  p.steps.push_back(EepromSave{address, static_cast<std::uint32_t>(*count), a.Rest(3)});
+  return {};
+}
+
+std::string BuildFirmwareSave(const Args& a, Plan& p) {
+  const auto count = Decimal(a[0], 1, kEepromSpace);
+  if (!count)
+    return Invalid("COUNT", a[0]) + " (1 to " + std::to_string(kEepromSpace) + ")";
+  p.steps.push_back(EepromSave{0, static_cast<std::uint32_t>(*count), a.Rest(1)});
+  return {};
+}
+
+std::string BuildFpgaSave(const Args& a, Plan& p) {
+  FpgaSave save{0, 0, std::nullopt, {}};
+  std::size_t first = 0;
+  if (a[0] == "bank") {
+    const auto bank = Decimal(a[1], 0, 255);
+    if (!bank)
+      return Invalid("B (0 to 255)", a[1]);
+    save.bank = static_cast<std::uint8_t>(*bank);
+    first = 2;
+  }
+  if (a.size() < first + 3)
+    return "usage of this command: fpga save [bank B] ADDR COUNT FILE";
+  if (auto error = DumpRange(a, first, 0x10000, save.address, save.count); !error.empty())
+    return error;
+  if (save.bank && save.address < 0x8000)
+    return "a bank is read in the table window: ADDR 8000 to ffff";
+  save.path = a.Rest(first + 2);
+  p.steps.push_back(save);
+  return {};
+}
+
+template <Table T> std::string BuildVerifyTable(const Args& a, Plan& p) {
+  p.steps.push_back(VerifyTable{T, a.Rest(0)});
+  return {};
+}
+
+std::string RefuseVerifyTfc(const Args&, Plan&) {
+  return "a TFC table cannot be verified: the committed TFC blocks are not readable through "
+         "the register window";
+}
+
+constexpr Entry kReadbackEntries[] = {
+    {"eeprom", "save", "eeprom save CHIP ADDR COUNT FILE", 4, kMany, BuildEepromSave},
+    {"firmware", "save", "firmware save COUNT FILE", 2, kMany, BuildFirmwareSave},
+    {"fpga", "save", "fpga save [bank B] ADDR COUNT FILE", 3, kMany, BuildFpgaSave},
+    {"verify", "firmware", "verify firmware FILE", 1, kMany, BuildVerifyTable<Table::Firmware>},
+    {"verify", "ep1out", "verify ep1out FILE", 1, kMany, BuildVerifyTable<Table::Ep1out>},
+    {"verify", "afe", "verify afe FILE", 1, kMany, BuildVerifyTable<Table::Afe>},
+    {"verify", "apod", "verify apod FILE", 1, kMany, BuildVerifyTable<Table::Apod>},
+    {"verify", "log", "verify log FILE", 1, kMany, BuildVerifyTable<Table::Log>},
+    {"verify", "tfc", "verify tfc FILE", 0, kMany, RefuseVerifyTfc},
+};
+
+template <std::size_t A, std::size_t B>
+constexpr std::array<Entry, A + B> Joined(const Entry (&a)[A], const Entry (&b)[B]) {
+  std::array<Entry, A + B> all{};
+  std::copy(a, a + A, all.begin());
+  std::copy(b, b + B, all.begin() + A);
+  return all;
+}
+
+constexpr auto kAllEntries = Joined(kEntries, kReadbackEntries);
+
+// "load KIND FILE --verify": the load's plan, then that of "verify KIND FILE".
+std::optional<PlanResult> PlanLoadAndVerify(const Command& command) {
+  if (command.words.size() < 3 || command.words[0] != "load" || command.words.back() != "--verify")
+    return std::nullopt;
+  Command load = command;
+  load.words.pop_back();
+  load.tails.pop_back();
+  for (std::string& tail : load.tails) {
+    tail.resize(tail.size() - command.tails.back().size());
+    while (!tail.empty() && (tail.back() == ' ' || tail.back() == '\t'))
+      tail.pop_back();
+  }
+  PlanResult result = MakePlan(load);
+  if (!result.error.empty())
+    return result;
+  Command verify = load;
+  verify.words[0] = "verify";
+  PlanResult checked = MakePlan(verify);
+  if (!checked.error.empty())
+    return checked;
+  result.plan.steps.insert(result.plan.steps.end(), checked.plan.steps.begin(),
+                           checked.plan.steps.end());
+  return result;
+}
 
 } // namespace
 
@@ -429,10 +532,12 @@ PlanResult MakePlan(const Command& command) {
     result.error = "empty command";
     return result;
   }
+  if (auto verified = PlanLoadAndVerify(command))
+    return *verified;
   const std::string& name = command.words[0];
   bool known = false;
   std::string subcommands;
-  for (const Entry& entry : kEntries) {
+  for (const Entry& entry : kAllEntries) {
     if (entry.name != name)
       continue;
     known = true;

@@ -61,13 +61,31 @@ struct FpgaDump {
   std::uint32_t count;
   friend bool operator==(const FpgaDump&, const FpgaDump&) = default;
 };
-struct VerifyFirmware {
+
+// Saves of board memory to files, and read-backs of what a loader writes.
+struct EepromSave {
+  std::uint32_t address; // 19 bits, as the firmware loader counts: chip 0x50 + bits 18..16
+  std::uint32_t count;
   std::string path;
-  friend bool operator==(const VerifyFirmware&, const VerifyFirmware&) = default;
+  friend bool operator==(const EepromSave&, const EepromSave&) = default;
+};
+struct FpgaSave {
+  std::uint32_t address;
+  std::uint32_t count;
+  std::optional<std::uint8_t> bank; // the window's bank to read; none: the current one
+  std::string path;
+  friend bool operator==(const FpgaSave&, const FpgaSave&) = default;
+};
+enum class Table { Firmware, Ep1out, Afe, Apod, Log };
+struct VerifyTable {
+  Table table;
+  std::string path;
+  friend bool operator==(const VerifyTable&, const VerifyTable&) = default;
 };
 
-using Step = std::variant<SetText, PrintText, SelectIndex, SelectEntry, CheckAndClick, Click,
-                          QueueFile, ShowAll, EepromDump, FpgaDump, VerifyFirmware>;
+using Step =
+    std::variant<SetText, PrintText, SelectIndex, SelectEntry, CheckAndClick, Click, QueueFile,
+                 ShowAll, EepromDump, FpgaDump, EepromSave, FpgaSave, VerifyTable>;
 
 struct Plan {
   std::vector<Step> steps;

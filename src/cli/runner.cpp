@@ -1,8 +1,10 @@
 #include "cli/runner.hpp"
 
 #include "cli/extras.hpp"
+#include "cli/readback.hpp"
 #include "cli/show.hpp"
 #include "cli/usage.hpp"
+#include "ui/resource.hpp"
 
 namespace cli {
 
@@ -100,6 +102,9 @@ void Runner::Run(const Command& command, const Plan& plan) {
 }
 
 void Runner::RunStep(const Step& step) {
+  // Saves and read-backs: a failure counts as a failed verification.
+  const ReadSetup reading{kDefaultReadChunk, io_.errIsTerminal ? &io_.err : nullptr};
+  const auto readback = [this](bool done) { status_.messageShown |= !done; };
   std::visit(
       Overloaded{
           [&](const SetText& s) { host_.Type(s.id, s.text); },
@@ -119,10 +124,11 @@ void Runner::RunStep(const Step& step) {
           },
           [&](const EepromDump& s) { DumpEeprom(dialog_, s.chip, s.address, s.count, io_.out); },
           [&](const FpgaDump& s) { DumpFpga(dialog_, s.address, s.count, io_.out); },
-          [&](const VerifyFirmware& s) {
-            const VerifyOutcome outcome = VerifyFirmwareImage(dialog_, s.path, io_.out, Err());
-            if (outcome == VerifyOutcome::Mismatch || outcome == VerifyOutcome::NoImage)
-              status_.messageShown = true;
+          [&](const EepromSave& s) { readback(SaveEeprom(dialog_, s, reading, Err())); },
+          [&](const FpgaSave& s) { readback(SaveFpga(dialog_, s, reading, Err())); },
+          [&](const VerifyTable& s) {
+            readback(VerifyLoad(dialog_, s, host_.GetWindowText(IDC_EP1OUT_START), reading, io_.out,
+                                Err()));
           },
       },
       step);

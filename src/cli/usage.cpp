@@ -63,9 +63,24 @@ Beyond the dialog (read through the dialog's request primitives):
   eeprom dump CHIP ADDR COUNT hex dump of chip 0x50+CHIP (CHIP 0 to 7)
   fpga dump ADDR COUNT        hex dump of FPGA registers
                               ADDR hexadecimal, COUNT decimal; XX / XXXX: not read
-  verify firmware FILE        read the EEPROM back from address 0 and compare;
-                              prints "verified N bytes" or the first mismatch
-  A firmware load shows a progress line on standard error when it is a terminal.
+  eeprom save CHIP ADDR COUNT FILE
+                              COUNT bytes from chip 0x50+CHIP into FILE, raw; a
+                              read runs on into the next chip, as firmware does
+  firmware save COUNT FILE    the same from address 0 of chip 0x50: what 'load
+                              firmware' takes back
+  fpga save [bank B] ADDR COUNT FILE
+                              COUNT registers into FILE, one decimal number a
+                              line; in 8000..ffff the current bank, or bank B
+  verify firmware|ep1out|afe|apod|log FILE
+                              read back what that load writes from FILE (ep1out
+                              from 1022 as it stands) and compare; prints
+                              "verified N words" (bytes for firmware), or the
+                              first mismatch and "N mismatches" (exit 1)
+  load KIND FILE --verify     the load, then its verify
+  Banks are selected through register 4, read first and written back at the end.
+  Verifying reads through the register window: a TFC table cannot be verified.
+  A firmware load, and a read that lasts over a second, show a progress line on
+  standard error when it is a terminal.
 
 Output: reads print the field's text, one line, on standard output; nothing
 else goes there. A message box prints "CAPTION: TEXT" on standard error. After

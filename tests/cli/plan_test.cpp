@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PlanCase{"eeprom dump 7 fff0 16", {EepromDump{7, 0xFFF0, 16}}},
                       PlanCase{"fpga dump 0x8000 8", {FpgaDump{0x8000, 8}}},
                       PlanCase{"fpga dump ffff 1", {FpgaDump{0xFFFF, 1}}},
-                      PlanCase{"verify firmware fw.bin", {VerifyFirmware{"fw.bin"}}}));
+                      PlanCase{"verify firmware fw", {VerifyTable{Table::Firmware, "fw"}}}));
 
 TEST(Plan, TestBitsTickEveryBoxFromBit15Down) {
   const PlanResult result = MakePlan(Words({"testbits", "8001"}));
@@ -117,8 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
     Errors, PlanErrorTest,
     ::testing::Values(
         ErrorCase{"frobnicate", "unknown command 'frobnicate'"},
-        ErrorCase{"fpga", "fpga needs one of: read, write, write4a, dump"},
-        ErrorCase{"fpga reed 1f", "fpga needs one of: read, write, write4a, dump"},
+        ErrorCase{"fpga", "fpga needs one of: read, write, write4a, dump, save"},
+        ErrorCase{"fpga reed 1f", "fpga needs one of: read, write, write4a, dump, save"},
         ErrorCase{"fpga read", "usage of this command: fpga read REG"},
         ErrorCase{"fpga read 1 2", "usage of this command: fpga read REG"},
         ErrorCase{"show 1", "usage of this command: show"},

@@ -181,7 +181,7 @@ TEST(Script, AnErrorStopsTheWholeScriptBeforeAnythingRuns) {
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "velta-cli: script line 3: fpga reed 10: fpga needs one of: read, write, "
-                   "write4a, dump\n"
+                   "write4a, dump, save\n"
                    "velta-cli: script line 4: click 9999: no control with id 9999\n" +
                        kUsage);
   // Nothing reached the board: not even discovery ran.
@@ -270,7 +270,8 @@ TEST(Extras, VerifyReportsTheFirstMismatch) {
                             "0", "4", "ee", ";", "verify", "firmware", image});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "verify firmware: mismatch at 0x00004: file 05, eeprom ee\n");
+  EXPECT_EQ(r.err, "verify firmware: mismatch at 0x00004: wrote 0x05, read 0xee\n"
+                   "verify firmware: 1 mismatch\n");
 }
 
 TEST(Extras, VerifyWithoutImage) {

@@ -141,14 +141,16 @@ TEST(Trace, FirmwareLoadThenVerify) {
   EXPECT_EQ(r.out, "verified 33 bytes\n");
   EXPECT_EQ(r.err, "");
   // Two pieces (32 bytes at 0, 1 byte at 0x20), each after 20 ms; then the
-  // read-back sets the pointer to 0 and reads 33 bytes.
+  // read-back in pieces of 32 bytes, each after setting the pointer.
   const std::string first = "0000" + imageHex.substr(0, 64);
   const std::string second = "0020" + imageHex.substr(64);
-  const std::string expected = Opening() + Sleep(20) +
-                               Line(Vendor(2, 0xBC, 0x50, 34), first, 34, first) + Sleep(20) +
-                               Line(Vendor(2, 0xBC, 0x50, 3), second, 3, second) +
-                               Line(Vendor(2, 0xBC, 0x50, 2), "0000", 2, "0000") +
-                               Line(Vendor(1, 0xBD, 0x50, 33), Repeat("00", 33), 33, imageHex);
+  const std::string expected =
+      Opening() + Sleep(20) + Line(Vendor(2, 0xBC, 0x50, 34), first, 34, first) + Sleep(20) +
+      Line(Vendor(2, 0xBC, 0x50, 3), second, 3, second) +
+      Line(Vendor(2, 0xBC, 0x50, 2), "0000", 2, "0000") +
+      Line(Vendor(1, 0xBD, 0x50, 32), Repeat("00", 32), 32, imageHex.substr(0, 64)) +
+      Line(Vendor(2, 0xBC, 0x50, 2), "0020", 2, "0020") +
+      Line(Vendor(1, 0xBD, 0x50, 1), "00", 1, imageHex.substr(64));
   EXPECT_EQ(ReadFile(dir.File("t.jsonl")), expected);
 }
 
