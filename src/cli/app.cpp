@@ -10,6 +10,7 @@
 #include "cli/options.hpp"
 #include "cli/plan.hpp"
 #include "cli/runner.hpp"
+#include "cli/serve.hpp"
 #include "cli/usage.hpp"
 #include "sim/config.hpp"
 
@@ -102,8 +103,8 @@ int RunCli(std::span<const std::string> args, Console io, PlatformDevice platfor
 
   // The commands, checked whole before the device is touched.
   std::vector<Command> commands = options.commands;
-  const bool interactive = commands.empty() && !options.script && io.inIsTerminal;
-  if (commands.empty() && !interactive) {
+  const bool interactive = commands.empty() && !options.script && io.inIsTerminal && !options.serve;
+  if (commands.empty() && !interactive && !options.serve) {
     std::optional<std::string> text;
     if (options.script && *options.script != "-") {
       std::ifstream file(*options.script, std::ios::binary);
@@ -152,11 +153,13 @@ int RunCli(std::span<const std::string> args, Console io, PlatformDevice platfor
     trace.StreamTo(options.traceFile.empty() ? &io.err : &traceFile);
   }
 
+  ks::DeviceCatalog* catalog = onDevice ? platform.catalog : &simulator->catalog();
+  ks::Clock* clock = onDevice ? platform.clock : &simulator->clock();
   int status = 0;
-  {
-    Runner runner(*simulator, {io.out, io.err, io.errIsTerminal},
-                  onDevice ? platform.catalog : &simulator->catalog(),
-                  onDevice ? platform.clock : &simulator->clock());
+  if (options.serve) {
+    status = ServeDialog(*simulator, io, catalog, clock);
+  } else {
+    Runner runner(*simulator, {io.out, io.err, io.errIsTerminal}, catalog, clock);
     if (runner.Open()) {
       if (interactive)
         RunPrompt(runner, io);

@@ -28,6 +28,8 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
         parsed.error = "--trace= needs a file name";
         return parsed;
       }
+    } else if (arg == "--serve") {
+      o.serve = true;
     } else if (arg == "--sim-set" || arg == "--script") {
       if (i + 1 == args.size()) {
         parsed.error = arg + " needs a value";
@@ -46,6 +48,8 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
   o.commands = SplitArguments(args.subspan(i));
   if (o.script && !o.commands.empty())
     parsed.error = "--script and commands on the command line exclude each other";
+  if (o.serve && (o.script || !o.commands.empty()))
+    parsed.error = "--serve takes its commands from standard input";
   return parsed;
 }
 

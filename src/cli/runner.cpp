@@ -3,6 +3,7 @@
 #include "cli/extras.hpp"
 #include "cli/show.hpp"
 #include "cli/usage.hpp"
+#include "ui/resource.hpp"
 
 namespace cli {
 
@@ -23,6 +24,8 @@ Runner::Runner(sim::Simulator& simulator, Streams streams, ks::DeviceCatalog* ca
   host_.SetMessageBoxObserver([this](const dlg::RecordedMessageBox& box) {
     Err() << box.caption << ": " << box.text << '\n';
     status_.messageShown = true;
+    if (observer_)
+      observer_->MessageBox(box);
   });
 }
 
@@ -137,7 +140,21 @@ void Runner::AccountFailures(const std::string& name) {
   if (const auto summary = sim_.FailureSummary()) {
     Err() << name << ": " << *summary << '\n';
     status_.requestFailed = true;
+    if (observer_)
+      observer_->Failures(sim_.FailedCalls(), *sim_.FirstFailure());
   }
+}
+
+void Runner::Observe(RunObserver* observer) {
+  observer_ = observer;
+  if (!observer) {
+    host_.SetPositionSink(nullptr);
+    return;
+  }
+  host_.SetPositionSink([observer](int id, int pos) {
+    if (id == IDC_PROGRESS)
+      observer->Progress(pos);
+  });
 }
 
 } // namespace cli

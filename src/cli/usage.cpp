@@ -21,6 +21,9 @@ Options:
   --virtual-time        pauses are recorded, not slept
   --script FILE         one command a line ('-': standard input); '#' at the
                         start of a word begins a comment; blank lines skipped
+  --serve               a console for programs: one JSON request a line on
+                        standard input, one JSON answer a line on standard
+                        output (the Python package velta drives it)
   --help, --version
 
 Raw commands (any control by its template id, decimal):
