@@ -55,6 +55,8 @@ else()
   message(WARNING "help2man not found: no man pages (scripts/install-deps installs it)")
 endif()
 
+include(${PROJECT_SOURCE_DIR}/python/install.cmake)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velta-editor)
 set(CPACK_PACKAGE_VENDOR "The Velta Editor developers")

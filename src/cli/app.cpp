@@ -11,6 +11,7 @@
 #include "cli/options.hpp"
 #include "cli/plan.hpp"
 #include "cli/runner.hpp"
+#include "cli/serve.hpp"
 #include "cli/usage.hpp"
 
 namespace cli {
@@ -99,8 +100,8 @@ int RunCli(std::span<const std::string> args, Console io, startup::Platform plat
 
   // The commands, checked whole before the device is touched.
   std::vector<Command> commands = options.commands;
-  const bool interactive = commands.empty() && !options.script && io.inIsTerminal;
-  if (commands.empty() && !interactive) {
+  const bool interactive = commands.empty() && !options.script && io.inIsTerminal && !options.serve;
+  if (commands.empty() && !interactive && !options.serve) {
     std::optional<std::string> text;
     if (options.script && *options.script != "-") {
       std::ifstream file(*options.script, std::ios::binary);
@@ -136,7 +137,9 @@ int RunCli(std::span<const std::string> args, Console io, startup::Platform plat
   startup::Backend& backend = *std::get<std::unique_ptr<startup::Backend>>(opened);
 
   int status = 0;
-  {
+  if (options.serve) {
+    status = ServeDialog(io, backend.catalog(), backend.recorder());
+  } else {
     Runner runner({io.out, io.err, io.errIsTerminal}, backend.catalog(), backend.recorder());
     if (runner.Open()) {
       if (interactive)

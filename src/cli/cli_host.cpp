@@ -10,4 +10,11 @@ void CliHost::SetWindowText(int id, std::string_view text) {
     sink_(text);
 }
 
+int CliHost::SetPos(int id, int pos) {
+  const int previous = HeadlessHost::SetPos(id, pos);
+  if (positionSink_ && GetPos(id) != previous)
+    positionSink_(id, GetPos(id));
+  return previous;
+}
+
 } // namespace cli

@@ -19,8 +19,13 @@ public:
 
   void SetWindowText(int id, std::string_view text) override;
 
+  // Called with the control and its position each time a bar moves; empty to stop.
+  void SetPositionSink(std::function<void(int, int)> sink) { positionSink_ = std::move(sink); }
+  int SetPos(int id, int pos) override;
+
 private:
   std::function<void(std::string_view)> sink_;
+  std::function<void(int, int)> positionSink_;
 };
 
 } // namespace cli

@@ -7,6 +7,7 @@ namespace {
 std::vector<startup::OptionSpec> Specs() {
   std::vector<startup::OptionSpec> specs = startup::kCommonOptionSpecs;
   specs.push_back({"--script", "", startup::OptionSpec::Value::Required});
+  specs.push_back({"--serve", ""});
   return specs;
 }
 
@@ -26,10 +27,14 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
       continue;
     if (given.name == "--script")
       o.script = given.value;
+    else if (given.name == "--serve")
+      o.serve = true;
   }
   o.commands = SplitArguments(args.subspan(scan.operands));
   if (o.script && !o.commands.empty())
     parsed.error = "--script and commands on the command line exclude each other";
+  if (o.serve && (o.script || !o.commands.empty()))
+    parsed.error = "--serve takes its commands from standard input";
   return parsed;
 }
 

@@ -16,6 +16,8 @@ struct Options {
   // "--script FILE"; "-" is standard input.
   std::optional<std::string> script;
   std::vector<Command> commands;
+  // --serve: requests and answers as JSON lines on standard input and output.
+  bool serve = false;
 };
 
 struct ParsedOptions {

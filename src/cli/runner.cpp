@@ -24,6 +24,8 @@ Runner::Runner(Streams streams, ks::DeviceCatalog& catalog, ks::Recorder& record
   host_.SetMessageBoxObserver([this](const dlg::RecordedMessageBox& box) {
     Err() << box.caption << ": " << box.text << '\n';
     status_.messageShown = true;
+    if (observer_)
+      observer_->MessageBox(box);
   });
 }
 
@@ -138,7 +140,21 @@ void Runner::AccountFailures(const std::string& name) {
   if (const auto summary = recorder_.FailureSummary()) {
     Err() << name << ": " << *summary << '\n';
     status_.requestFailed = true;
+    if (observer_)
+      observer_->Failures(recorder_.stats().failed(), *recorder_.stats().firstFailure());
   }
+}
+
+void Runner::Observe(RunObserver* observer) {
+  observer_ = observer;
+  if (!observer) {
+    host_.SetPositionSink(nullptr);
+    return;
+  }
+  host_.SetPositionSink([observer](int id, int pos) {
+    if (id == IDC_PROGRESS)
+      observer->Progress(pos);
+  });
 }
 
 } // namespace cli

@@ -3,6 +3,7 @@
 // what the dialog shows printed and every failed request accounted for.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -22,6 +23,17 @@ struct Streams {
   std::ostream& err;
   // Whether err is a terminal: the firmware load then shows its progress.
   bool errIsTerminal = false;
+};
+
+// Told what a command brings about beyond the lines it prints.
+class RunObserver {
+public:
+  virtual ~RunObserver() = default;
+  virtual void MessageBox(const dlg::RecordedMessageBox& box) = 0;
+  // The firmware load's progress bar, 0 to 100.
+  virtual void Progress(int percent) = 0;
+  // After the opening and after each command, when requests failed.
+  virtual void Failures(std::uint64_t count, ks::HResult first) = 0;
 };
 
 class Runner {
@@ -48,6 +60,9 @@ public:
 
   ExitStatus& status() { return status_; }
 
+  // Reports to observer from now on; nullptr stops.
+  void Observe(RunObserver* observer);
+
 private:
   void RunStep(const Step& step);
   std::optional<int> EntryIndex(int id, const std::string& entry) const;
@@ -61,6 +76,7 @@ private:
   CliHost host_;
   CVeltaEditorDlg dialog_;
   ExitStatus status_;
+  RunObserver* observer_ = nullptr;
 };
 
 // "script line N: " for a command from a script, nothing otherwise.

@@ -93,6 +93,9 @@ namespace {
 constexpr std::string_view kCliOptionsHelp =
     R"(  --script FILE         one command a line ('-': standard input); '#' at the
                         start of a word begins a comment; blank lines skipped
+  --serve               a console for programs: one JSON request a line on
+                        standard input, one JSON answer a line on standard
+                        output (the Python package velta drives it)
 )";
 
 } // namespace
