@@ -154,9 +154,31 @@ class Console:
         lines = self.command("fpga", "dump", _hex(addr), count)
         return _parse.dump(lines, 8, 5, addr if isinstance(addr, int) else int(addr, 16), count)
 
+    def verify(self, kind, path):
+        """Reads back what loading path as kind (firmware, ep1out, afe, apod, log)
+        would write; the number of words (bytes for firmware) verified, or
+        VerifyFailed when the board differs."""
+        out = self.command("verify", kind, path)
+        if not out:
+            raise VerifyFailed(f"verify {kind} {path}: not verified (see the console's stderr)")
+        return int(out[0].split()[1])
+
     def verify_firmware(self, path):
         """The number of bytes verified; VerifyFailed when the EEPROM differs."""
-        out = self.command("verify", "firmware", path)
-        if not out:
-            raise VerifyFailed(f"verify firmware {path}: not verified (see the console's stderr)")
-        return int(out[0].split()[1])
+        return self.verify("firmware", path)
+
+    def eeprom_save(self, chip, addr, count, path):
+        """count bytes of chip 0x50+chip from addr on into path, raw."""
+        self.command("eeprom", "save", chip, _hex(addr), count, path)
+
+    def firmware_save(self, count, path):
+        """The first count bytes of the firmware image into path."""
+        self.command("firmware", "save", count, path)
+
+    def fpga_save(self, addr, count, path, bank=None):
+        """count FPGA registers from addr on into path, one decimal number a line;
+        bank selects the table window's bank for the read."""
+        if bank is None:
+            self.command("fpga", "save", _hex(addr), count, path)
+        else:
+            self.command("fpga", "save", "bank", _hex(bank), _hex(addr), count, path)

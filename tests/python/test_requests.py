@@ -1,11 +1,16 @@
 """Each method sends the requests the command line sends for the same command."""
 
+import os
+import tempfile
+
 import pytest
 
 import velta
 from conftest import example
 
 FIRMWARE = example("firmware-100-bytes.bin")
+# The same path in both runs of a case, so that the two traces can match.
+SAVED = os.path.join(tempfile.gettempdir(), f"velta-saved-{os.getpid()}.bin")
 SETTINGS = ["reg.1f=1234", "uart=5a", "eeprom.1.10=414243"]
 
 # (method call, the command line's words, what the method returns)
@@ -42,6 +47,9 @@ CASES = [
     (lambda c: c.check(1058, 1), ["check", "1058", "1"], None),
     (lambda c: c.eeprom_dump(1, 0x10, 3), ["eeprom", "dump", "1", "10", "3"], [0x41, 0x42, 0x43]),
     (lambda c: c.fpga_dump(0x1E, 2), ["fpga", "dump", "1e", "2"], [0, 0x1234]),
+    (lambda c: c.fpga_save(0x8000, 3, SAVED, bank=6), ["fpga", "save", "bank", "6", "8000", "3", SAVED],
+     None),
+    (lambda c: c.eeprom_save(1, 0x10, 3, SAVED), ["eeprom", "save", "1", "10", "3", SAVED], None),
 ]
 
 
@@ -59,7 +67,7 @@ def test_firmware_load_reports_its_progress():
     seen = []
     with velta.Console(sim=True, virtual_time=True) as console:
         console.load("firmware", FIRMWARE, progress=seen.append)
-        assert console.verify_firmware(FIRMWARE) == 100
+        assert console.verify("firmware", FIRMWARE) == 100
     assert seen == [32, 64, 96, 100]
 
 
