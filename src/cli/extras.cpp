@@ -14,8 +14,6 @@ namespace {
 constexpr std::uint8_t kFirstEeprom = 0x50;
 // The firmware loader's 19-bit address space: eight chips of 64 KiB.
 constexpr std::uint32_t kFirmwareSpace = 0x80000;
-// Bytes read per request.
-constexpr std::uint32_t kReadChunk = 256;
 
 // Sets the chip's address pointer, then reads sequentially.
 bool ReadEeprom(CVeltaEditorDlg& dialog, std::uint8_t chip, std::uint16_t address,
@@ -85,11 +83,11 @@ std::string FormatFpgaRow(std::uint32_t first, std::span<const DumpCell> cells) 
 }
 
 void DumpEeprom(CVeltaEditorDlg& dialog, int chip, std::uint32_t address, std::uint32_t count,
-                std::ostream& out) {
+                std::uint32_t readChunk, std::ostream& out) {
   const auto device = static_cast<std::uint8_t>(kFirstEeprom + chip);
   std::vector<std::optional<std::uint16_t>> values;
   for (std::uint32_t done = 0; done < count;) {
-    std::vector<std::uint8_t> chunk(std::min(kReadChunk, count - done));
+    std::vector<std::uint8_t> chunk(std::min(readChunk, count - done));
     const bool read = ReadEeprom(dialog, device, static_cast<std::uint16_t>(address + done), chunk);
     for (const std::uint8_t byte : chunk)
       values.push_back(read ? std::optional<std::uint16_t>(byte) : std::nullopt);
@@ -112,7 +110,7 @@ void DumpFpga(CVeltaEditorDlg& dialog, std::uint32_t address, std::uint32_t coun
 }
 
 VerifyOutcome VerifyFirmwareImage(CVeltaEditorDlg& dialog, const std::string& path,
-                                  std::ostream& out, std::ostream& err) {
+                                  std::uint32_t readChunk, std::ostream& out, std::ostream& err) {
   const auto image = loaders::ReadRawFile(path.c_str(), kFirmwareSpace, false);
   if (!image) {
     err << "verify firmware: cannot read " << path << " (missing, empty or over " << kFirmwareSpace
@@ -123,7 +121,7 @@ VerifyOutcome VerifyFirmwareImage(CVeltaEditorDlg& dialog, const std::string& pa
   std::vector<std::uint8_t> chunk;
   for (std::uint32_t at = 0; at < length;) {
     // A chunk stays inside one chip.
-    const std::uint32_t n = std::min({kReadChunk, length - at, 0x10000 - (at & 0xFFFF)});
+    const std::uint32_t n = std::min({readChunk, length - at, 0x10000 - (at & 0xFFFF)});
     chunk.assign(n, 0);
     const auto device = static_cast<std::uint8_t>(kFirstEeprom + (at >> 16));
     if (!ReadEeprom(dialog, device, static_cast<std::uint16_t>(at), chunk)) {

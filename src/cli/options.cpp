@@ -1,6 +1,20 @@
 #include "cli/options.hpp"
 
+#include <charconv>
+
 namespace cli {
+
+namespace {
+
+std::string ReadChunk(const std::string& value, std::uint32_t& chunk) {
+  const char* end = value.data() + value.size();
+  const auto [ptr, ec] = std::from_chars(value.data(), end, chunk);
+  if (value.empty() || ec != std::errc() || ptr != end || chunk < 1 || chunk > kMaxReadChunk)
+    return "--read-chunk: invalid N '" + value + "' (1 to " + std::to_string(kMaxReadChunk) + ")";
+  return {};
+}
+
+} // namespace
 
 ParsedOptions ParseOptions(std::span<const std::string> args) {
   ParsedOptions parsed;
@@ -28,7 +42,13 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
         parsed.error = "--trace= needs a file name";
         return parsed;
       }
-    } else if (arg == "--sim-set" || arg == "--script") {
+    } else if (arg == "--stop-on-error") {
+      o.stopOnError = true;
+    } else if (arg.starts_with("--read-chunk=")) {
+      parsed.error = ReadChunk(arg.substr(13), o.readChunk);
+      if (!parsed.error.empty())
+        return parsed;
+    } else if (arg == "--sim-set" || arg == "--script" || arg == "--read-chunk") {
       if (i + 1 == args.size()) {
         parsed.error = arg + " needs a value";
         return parsed;
@@ -36,8 +56,12 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
       const std::string& value = args[++i];
       if (arg == "--script")
         o.script = value;
+      else if (arg == "--read-chunk")
+        parsed.error = ReadChunk(value, o.readChunk);
       else
         o.simSettings.push_back(value);
+      if (!parsed.error.empty())
+        return parsed;
     } else {
       parsed.error = "unknown option " + arg;
       return parsed;

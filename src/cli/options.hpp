@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/command.hpp"
+#include "cli/extras.hpp"
 
 namespace cli {
 
@@ -22,6 +23,10 @@ struct Options {
   std::string traceFile;
   // "--script FILE"; "-" is standard input.
   std::optional<std::string> script;
+  // --stop-on-error: the run ends after the first command with a problem.
+  bool stopOnError = false;
+  // --read-chunk N: bytes per read request of the dumps and read-backs.
+  std::uint32_t readChunk = kDefaultReadChunk;
   std::vector<Command> commands;
 };
 

@@ -1,6 +1,7 @@
 #include "cli/runner.hpp"
 
 #include "cli/extras.hpp"
+#include "cli/file_check.hpp"
 #include "cli/show.hpp"
 #include "cli/usage.hpp"
 
@@ -23,6 +24,7 @@ Runner::Runner(sim::Simulator& simulator, Streams streams, ks::DeviceCatalog* ca
   host_.SetMessageBoxObserver([this](const dlg::RecordedMessageBox& box) {
     Err() << box.caption << ": " << box.text << '\n';
     status_.messageShown = true;
+    Problem();
   });
 }
 
@@ -77,12 +79,15 @@ std::optional<std::string> Runner::Check(const Plan& plan) const {
 }
 
 void Runner::UsageError(const Command& command, const std::string& problem) {
-  Err() << "velta-cli: " << Where(command) << command.Text() << ": " << problem << '\n'
-        << kUsageLine << '\n';
-  status_.usageError = true;
+  Err() << "velta-cli: " << Where(command) << command.Text() << ": " << problem << '\n';
 }
 
-void Runner::Run(const Command& command, const Plan& plan) {
+void Runner::Problem() {
+  ++problems_;
+}
+
+bool Runner::Run(const Command& command, const Plan& plan) {
+  const int problemsBefore = problems_;
   sim_.ResetFailureCount();
   bool progressShown = false;
   if (plan.progress && io_.errIsTerminal)
@@ -90,11 +95,9 @@ void Runner::Run(const Command& command, const Plan& plan) {
       Err() << "\rload firmware: " << text << std::flush;
       progressShown = true;
     });
-  for (const Step& step : plan.steps) {
-    if (!DialogOpen())
+  for (const Step& step : plan.steps)
+    if (!DialogOpen() || !RunStep(step))
       break;
-    RunStep(step);
-  }
   host_.SetProgressSink(nullptr);
   if (progressShown)
     Err() << '\n';
@@ -102,41 +105,65 @@ void Runner::Run(const Command& command, const Plan& plan) {
   AccountFailures(command.Text());
   // A trace on standard error keeps pace with the prompt and the messages.
   sim_.trace().Flush();
+  return problems_ == problemsBefore;
 }
 
-void Runner::RunStep(const Step& step) {
-  std::visit(
-      Overloaded{
-          [&](const SetText& s) { host_.Type(s.id, s.text); },
-          [&](const PrintText& s) { io_.out << host_.GetWindowText(s.id) << '\n'; },
-          [&](const SelectIndex& s) { host_.Select(s.id, s.index); },
-          [&](const SelectEntry& s) {
-            // Check() has made sure the entry is there.
-            if (const auto index = EntryIndex(s.id, s.entry))
-              host_.Select(s.id, *index);
-          },
-          [&](const CheckAndClick& s) { host_.SetCheckAndClick(s.id, s.state); },
-          [&](const Click& s) { host_.Click(s.id); },
-          [&](const QueueFile& s) { host_.QueueFile(s.path); },
-          [&](const ShowAll&) {
-            for (const int id : host_.ControlIds())
-              io_.out << DescribeControl(host_, id) << '\n';
-          },
-          [&](const EepromDump& s) { DumpEeprom(dialog_, s.chip, s.address, s.count, io_.out); },
-          [&](const FpgaDump& s) { DumpFpga(dialog_, s.address, s.count, io_.out); },
-          [&](const VerifyFirmware& s) {
-            const VerifyOutcome outcome = VerifyFirmwareImage(dialog_, s.path, io_.out, Err());
-            if (outcome == VerifyOutcome::Mismatch || outcome == VerifyOutcome::NoImage)
-              status_.messageShown = true;
-          },
-      },
-      step);
+bool Runner::RunStep(const Step& step) {
+  bool goOn = true;
+  std::visit(Overloaded{
+                 [&](const SetText& s) { host_.Type(s.id, s.text); },
+                 [&](const PrintText& s) { io_.out << host_.GetWindowText(s.id) << '\n'; },
+                 [&](const SelectIndex& s) { host_.Select(s.id, s.index); },
+                 [&](const SelectEntry& s) {
+                   // Check() has made sure the entry is there.
+                   if (const auto index = EntryIndex(s.id, s.entry))
+                     host_.Select(s.id, *index);
+                 },
+                 [&](const CheckAndClick& s) { host_.SetCheckAndClick(s.id, s.state); },
+                 [&](const Click& s) { host_.Click(s.id); },
+                 [&](const QueueFile& s) { host_.QueueFile(s.path); },
+                 [&](const CheckFile& s) {
+                   if (const auto reason = CannotRead(s.path)) {
+                     Err() << "velta-cli: cannot read " << s.path << ": " << *reason << '\n';
+                     status_.loadRefused = true;
+                     Problem();
+                     goOn = false;
+                   }
+                 },
+                 [&](const ExpectText& s) {
+                   const std::string got = host_.GetWindowText(s.id);
+                   if (got != s.want) {
+                     Err() << s.label << ": got \"" << got << "\", want \"" << s.want << "\"\n";
+                     status_.expectationFailed = true;
+                     Problem();
+                   }
+                 },
+                 [&](const ShowAll&) {
+                   for (const int id : host_.ControlIds())
+                     io_.out << DescribeControl(host_, id) << '\n';
+                 },
+                 [&](const EepromDump& s) {
+                   DumpEeprom(dialog_, s.chip, s.address, s.count, readChunk_, io_.out);
+                 },
+                 [&](const FpgaDump& s) { DumpFpga(dialog_, s.address, s.count, io_.out); },
+                 [&](const VerifyFirmware& s) {
+                   const VerifyOutcome outcome =
+                       VerifyFirmwareImage(dialog_, s.path, readChunk_, io_.out, Err());
+                   if (outcome == VerifyOutcome::Mismatch || outcome == VerifyOutcome::NoImage) {
+                     status_.messageShown = true;
+                     Problem();
+                   }
+                 },
+             },
+             step);
+  return goOn;
 }
 
 void Runner::AccountFailures(const std::string& name) {
   if (const auto summary = sim_.FailureSummary()) {
     Err() << name << ": " << *summary << '\n';
     status_.requestFailed = true;
+    Problem();
   }
 }
 

@@ -3,6 +3,7 @@
 // what the dialog shows printed and every failed request accounted for.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -10,6 +11,7 @@
 #include "cli/cli_host.hpp"
 #include "cli/command.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/extras.hpp"
 #include "cli/plan.hpp"
 #include "sim/simulator.hpp"
 #include "ui/velta_editor_dlg.hpp"
@@ -40,15 +42,23 @@ public:
   // Checks a plan against the open dialog: the entries and indexes it selects
   // exist. The problem when they do not.
   std::optional<std::string> Check(const Plan& plan) const;
-  void Run(const Command& command, const Plan& plan);
+  // Runs the command; false when it showed a message box, had a failed
+  // request, refused its file or failed an expectation.
+  bool Run(const Command& command, const Plan& plan);
 
-  // A usage error of one command: the problem, then the usage line.
+  // Prints a usage error of one command: "velta-cli: [WHERE]COMMAND: PROBLEM".
   void UsageError(const Command& command, const std::string& problem);
 
   ExitStatus& status() { return status_; }
 
+  // Bytes asked for per read request by the dumps and read-backs.
+  std::uint32_t readChunk() const { return readChunk_; }
+  void set_readChunk(std::uint32_t bytes) { readChunk_ = bytes; }
+
 private:
-  void RunStep(const Step& step);
+  // False when the command must end here.
+  bool RunStep(const Step& step);
+  void Problem();
   std::optional<int> EntryIndex(int id, const std::string& entry) const;
   // Reports the requests that failed since the last mark under this name.
   void AccountFailures(const std::string& name);
@@ -60,6 +70,9 @@ private:
   CliHost host_;
   CVeltaEditorDlg dialog_;
   ExitStatus status_;
+  // Problems seen since the start: messages, failed requests, refusals.
+  int problems_ = 0;
+  std::uint32_t readChunk_ = kDefaultReadChunk;
 };
 
 // "script line N: " for a command from a script, nothing otherwise.

@@ -1,85 +1,203 @@
 #include "cli/usage.hpp"
 
+#include <span>
+
 namespace cli {
 
-const std::string_view kUsageLine = "Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]";
+namespace {
 
-const std::string_view kHelpText = R"(Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]
+// An entry's text starts in this column; help2man wants two blanks before it.
+constexpr std::size_t kTextColumn = 30;
 
-Drives the Velta Editor dialog without a window. Discovery and the dialog's
+struct HelpEntry {
+  std::string_view synopsis;
+  // Lines separated by '\n', each printed at kTextColumn.
+  std::string_view text;
+};
+
+struct HelpSection {
+  std::string_view heading;
+  std::span<const HelpEntry> entries;
+  // Printed after the entries, as it stands.
+  std::string_view note;
+  // Whether the prompt's help shows the entries (commands, not options).
+  bool atPrompt = true;
+};
+
+constexpr HelpEntry kOptions[] = {
+    {"--sim", "the simulated board (the default: no other catalog here)"},
+    {"--sim-set KEY=VALUE", "a setting of the simulated board; repeatable"},
+    {"--trace[=FILE]", "JSON Lines trace of every property call and pause from\n"
+                       "the first probe on; standard error without FILE"},
+    {"--virtual-time", "pauses are recorded, not slept"},
+    {"--script FILE", "one command a line ('-': standard input), words split\n"
+                      "as a shell splits them (quotes, backslash; nothing is\n"
+                      "expanded); '#' at the start of a word begins a comment"},
+    {"--stop-on-error", "end the run after the first command that shows a\n"
+                        "message box, has a failed request, cannot read its\n"
+                        "file or fails an expectation"},
+    {"--read-chunk N", "bytes per read request of 'eeprom dump' and 'verify\n"
+                       "firmware' (1 to 4096, default 32)"},
+    {"--help", "this help"},
+    {"--version", "the program's version"},
+};
+
+constexpr HelpEntry kRaw[] = {
+    {"set ID [TEXT]", "window text of the control; TEXT is the rest of the\n"
+                      "command and may be empty"},
+    {"get ID", "print the window text (a button prints its caption)"},
+    {"expect ID [TEXT]", "compare the window text with TEXT (the rest of the\n"
+                         "command); a mismatch prints\n"
+                         "expect ID: got \"ACTUAL\", want \"TEXT\""},
+    {"select ID INDEX", "select entry INDEX (-1: none), then the selection change"},
+    {"check ID 0|1", "set the check box, then its click"},
+    {"click ID", "the click of a button or check box (1 OK and 2 Cancel\n"
+                 "end the dialog; later commands do not run)"},
+    {"file PATH", "answer the next file dialog with PATH ('file -' cancels);\n"
+                  "the path is not checked"},
+    {"show", "every control, one line each:\n"
+             "ID KIND \"TEXT\" check=0|1 sel=INDEX enabled=0|1\n"
+             "KIND: button checkbox edit combo static progress;\n"
+             "TEXT escapes '\"', '\\' and control characters (\\xNN)"},
+};
+
+constexpr HelpEntry kNamed[] = {
+    {"emc2101 write REG DATA", "set 1001, set 1002, click 1003"},
+    {"emc2101 read REG", "set 1001, click 1004, print 1002"},
+    {"pca9535 write VALUE", "set 1005, click 1006"},
+    {"pca9535 read", "click 1007, print 1005"},
+    {"ltc2633 CMD DAC CODE", "select 1015 CMD, select 1016 DAC, set 1017, click 1018"},
+    {"pca9537 write REG DATA", "select 1029 REG, set 1026, click 1027"},
+    {"pca9537 read REG", "select 1029 REG, click 1028, print 1026"},
+    {"eeprom write CHIP ADDR DATA", "select 1030 CHIP, set 1031, set 1032, click 1033"},
+    {"eeprom read CHIP ADDR", "select 1030 CHIP, set 1031, click 1034, print 1032"},
+    {"gpio LINE 0|1", "check the box of line 26, 27, 45, 50, 51, 52 or 57"},
+    {"uart write BYTE", "set 1042, click 1040"},
+    {"uart read", "click 1041, print 1042"},
+    {"fpga read REG", "set 1072, click 1074, print 1073"},
+    {"fpga write REG VALUE", "set 1077, set 1079, click 1080"},
+    {"fpga write4a VALUE", "set 1062, click 1063"},
+    {"testbits WORD", "boxes 1043 (bit 15) to 1058 (bit 0) from the\n"
+                      "hexadecimal WORD, click 1059"},
+    {"multibeam N", "select the entry showing N in 1060"},
+    {"channel N", "select the entry showing N in 1061"},
+    {"beam N", "select the entry showing N in 1065"},
+    {"rfsource N", "select \"Source bb\" (N = code 0 to 3) in 1069"},
+    {"cdbeams", "click 1071, print its caption"},
+    {"load firmware FILE", "file FILE, click 1012"},
+    {"load ep1out FILE", "file FILE, click 1023 (starts at 1022 as it stands:\n"
+                         "'set 1022 100' first)"},
+    {"load afe FILE", "file FILE, click 1076"},
+    {"load apod FILE", "file FILE, click 1066"},
+    {"load log FILE", "file FILE, click 1070"},
+    {"load tfc FILE", "file FILE, click 1075"},
+};
+
+constexpr HelpEntry kBeyond[] = {
+    {"eeprom dump CHIP ADDR COUNT", "hex dump of chip 0x50+CHIP (CHIP 0 to 7); ADDR\n"
+                                    "hexadecimal, COUNT decimal; XX: not read"},
+    {"fpga dump ADDR COUNT", "hex dump of FPGA registers; ADDR hexadecimal, COUNT\n"
+                             "decimal; XXXX: not read"},
+    {"verify firmware FILE", "read the EEPROM back from address 0 and compare;\n"
+                             "prints \"verified N bytes\" or the first mismatch"},
+};
+
+constexpr HelpEntry kPrompt[] = {
+    {"help [COMMAND]", "the commands, or the entries of one command"},
+    {"quit", "end the session (so does end of input)"},
+};
+
+constexpr HelpSection kSections[] = {
+    {"Options:", kOptions, "", false},
+    {"Raw commands (any control by its template id, decimal):", kRaw,
+     "select, check and click act whether the control is enabled or not.\n"},
+    {"Named commands (values are typed into the fields as given):", kNamed,
+     "A read (a command that prints a field, and get) takes '= EXPECTED' after\n"
+     "its arguments: 'fpga read 1f = 0x1234 (4660)'. A mismatch prints\n"
+     "\"COMMAND: got \"ACTUAL\", want \"EXPECTED\"\". A load first checks that FILE\n"
+     "is a regular file it can read: \"velta-cli: cannot read FILE: REASON\".\n"},
+    {"Beyond the dialog (read through the dialog's request primitives):", kBeyond,
+     "A firmware load shows a progress line on standard error when it is a terminal.\n"},
+    {"At the prompt:", kPrompt, ""},
+};
+
+constexpr std::string_view kIntro =
+    R"(Drives the Velta Editor dialog without a window. Discovery and the dialog's
 opening run as at start-up; then each command types into fields, selects,
 ticks and clicks through the dialog's own handlers and prints what the dialog
 shows. Commands on the command line are separated by a ';' argument. With no
-command, commands come from standard input: a prompt (with 'help' and 'quit')
-on a terminal, a script otherwise.
+command, commands come from standard input: a prompt with line editing,
+history (~/.velta_history) and Tab completion on a terminal, a script
+otherwise.
+)";
 
-Options:
-  --sim                 the simulated board (the default: no other catalog here)
-  --sim-set KEY=VALUE   a setting of the simulated board; repeatable
-  --trace[=FILE]        JSON Lines trace of every property call and pause from
-                        the first probe on; standard error without FILE
-  --virtual-time        pauses are recorded, not slept
-  --script FILE         one command a line ('-': standard input); '#' at the
-                        start of a word begins a comment; blank lines skipped
-  --help, --version
-
-Raw commands (any control by its template id, decimal):
-  set ID TEXT           window text of the control; TEXT is the rest of the
-                        command and may be empty
-  get ID                print the window text (a button prints its caption)
-  select ID INDEX       select entry INDEX (-1: none), then the selection change
-  check ID 0|1          set the check box, then its click
-  click ID              the click of a button or check box (1 OK and 2 Cancel
-                        end the dialog; later commands do not run)
-  file PATH             answer the next file dialog with PATH ('file -' cancels)
-  show                  every control, one line each:
-                        ID KIND "TEXT" check=0|1 sel=INDEX enabled=0|1
-                        KIND: button checkbox edit combo static progress;
-                        TEXT escapes '"', '\' and control characters (\xNN)
-select, check and click act whether the control is enabled or not.
-
-Named commands (values are typed into the fields as given):
-  emc2101 write REG DATA      set 1001, set 1002, click 1003
-  emc2101 read REG            set 1001, click 1004, print 1002
-  pca9535 write VALUE         set 1005, click 1006
-  pca9535 read                click 1007, print 1005
-  ltc2633 CMD DAC CODE        select 1015 CMD, select 1016 DAC, set 1017, click 1018
-  pca9537 write REG DATA      select 1029 REG, set 1026, click 1027
-  pca9537 read REG            select 1029 REG, click 1028, print 1026
-  eeprom write CHIP ADDR DATA select 1030 CHIP, set 1031, set 1032, click 1033
-  eeprom read CHIP ADDR       select 1030 CHIP, set 1031, click 1034, print 1032
-  gpio LINE 0|1               check the box of line 26, 27, 45, 50, 51, 52 or 57
-  uart write BYTE             set 1042, click 1040
-  uart read                   click 1041, print 1042
-  fpga read REG               set 1072, click 1074, print 1073
-  fpga write REG VALUE        set 1077, set 1079, click 1080
-  fpga write4a VALUE          set 1062, click 1063
-  testbits WORD               boxes 1043 (bit 15) to 1058 (bit 0) from the
-                              hexadecimal WORD, click 1059
-  multibeam N | channel N | beam N
-                              select the entry showing N in 1060 | 1061 | 1065
-  rfsource N                  select "Source bb" (N = code 0 to 3) in 1069
-  cdbeams                     click 1071, print its caption
-  load firmware|ep1out|afe|apod|log|tfc FILE
-                              file FILE, click 1012|1023|1076|1066|1070|1075
-                              (ep1out starts at 1022 as it stands: 'set 1022 100')
-
-Beyond the dialog (read through the dialog's request primitives):
-  eeprom dump CHIP ADDR COUNT hex dump of chip 0x50+CHIP (CHIP 0 to 7)
-  fpga dump ADDR COUNT        hex dump of FPGA registers
-                              ADDR hexadecimal, COUNT decimal; XX / XXXX: not read
-  verify firmware FILE        read the EEPROM back from address 0 and compare;
-                              prints "verified N bytes" or the first mismatch
-  A firmware load shows a progress line on standard error when it is a terminal.
-
-Output: reads print the field's text, one line, on standard output; nothing
+constexpr std::string_view kOutro =
+    R"(Output: reads print the field's text, one line, on standard output; nothing
 else goes there. A message box prints "CAPTION: TEXT" on standard error. After
 the opening ("open") and after each command, failed requests print
 "COMMAND: N request(s) failed, first 0xHRESULT" on standard error.
 
 Exit status: 0 success; 1 a message box (including "No device found: Velta
-Device") or a failed verification; 2 a usage error (a script is checked whole
-before anything runs); 3 a request failed.
+Device"), a failed verification, a load's unreadable file or a failed
+expectation; 2 a usage error (a script is checked whole before anything runs,
+every error with its line); 3 a request failed. At the prompt a usage error
+prints its problem only and leaves the status as it is.
 )";
+
+std::string Entry(const HelpEntry& entry) {
+  std::string text = "  " + std::string(entry.synopsis);
+  std::string_view lines = entry.text;
+  if (text.size() + 2 > kTextColumn)
+    text += '\n' + std::string(kTextColumn, ' ');
+  else
+    text.resize(kTextColumn, ' ');
+  for (;;) {
+    const std::size_t newline = lines.find('\n');
+    text += lines.substr(0, newline);
+    text += '\n';
+    if (newline == std::string_view::npos)
+      return text;
+    lines.remove_prefix(newline + 1);
+    text += std::string(kTextColumn, ' ');
+  }
+}
+
+// The command's name: its synopsis up to the first blank.
+std::string_view NameOf(const HelpEntry& entry) {
+  return entry.synopsis.substr(0, entry.synopsis.find(' '));
+}
+
+} // namespace
+
+const std::string_view kUsageLine = "Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]";
+
+std::string HelpText() {
+  std::string text = std::string(kUsageLine) + "\n\n" + std::string(kIntro);
+  for (const HelpSection& section : kSections) {
+    text += '\n' + std::string(section.heading) + '\n';
+    for (const HelpEntry& entry : section.entries)
+      text += Entry(entry);
+    text += section.note;
+  }
+  return text + '\n' + std::string(kOutro);
+}
+
+std::string CommandList() {
+  std::string text;
+  for (const HelpSection& section : kSections)
+    for (const HelpEntry& entry : section.entries)
+      if (section.atPrompt)
+        text += "  " + std::string(entry.synopsis) + '\n';
+  return text;
+}
+
+std::string CommandHelp(std::string_view name) {
+  std::string text;
+  for (const HelpSection& section : kSections)
+    for (const HelpEntry& entry : section.entries)
+      if (section.atPrompt && NameOf(entry) == name)
+        text += Entry(entry);
+  return text;
+}
 
 } // namespace cli

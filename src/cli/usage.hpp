@@ -1,11 +1,22 @@
-// The usage line and the help text.
+// The usage line, the help text and the help of one command, all from one
+// table of entries.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace cli {
 
 extern const std::string_view kUsageLine;
-extern const std::string_view kHelpText;
+
+// What --help prints: every option and every command, one entry each.
+std::string HelpText();
+
+// The prompt's "help": the commands' synopses, one a line.
+std::string CommandList();
+
+// The prompt's "help COMMAND": the entries of the commands named `name`;
+// empty when there is none.
+std::string CommandHelp(std::string_view name);
 
 } // namespace cli
