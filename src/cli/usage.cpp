@@ -47,17 +47,17 @@ constexpr HelpEntry kRaw[] = {
                       "command and may be empty"},
     {"get ID", "print the window text (a button prints its caption)"},
     {"expect ID [TEXT]", "compare the window text with TEXT (the rest of the\n"
-                         "command); a mismatch prints\n"
-                         "expect ID: got \"ACTUAL\", want \"TEXT\""},
+                         "command); a mismatch prints 'expect ID: got \"ACTUAL\",\n"
+                         "want \"TEXT\"' on standard error"},
     {"select ID INDEX", "select entry INDEX (-1: none), then the selection change"},
     {"check ID 0|1", "set the check box, then its click"},
     {"click ID", "the click of a button or check box (1 OK and 2 Cancel\n"
                  "end the dialog; later commands do not run)"},
     {"file PATH", "answer the next file dialog with PATH ('file -' cancels);\n"
                   "the path is not checked"},
-    {"show", "every control, one line each:\n"
-             "ID KIND \"TEXT\" check=0|1 sel=INDEX enabled=0|1\n"
-             "KIND: button checkbox edit combo static progress;\n"
+    {"show", "every control, one line each, as\n"
+             "ID KIND \"TEXT\" check=0|1 sel=INDEX enabled=0|1 where KIND\n"
+             "is button, checkbox, edit, combo, static or progress and\n"
              "TEXT escapes '\"', '\\' and control characters (\\xNN)"},
 };
 
@@ -112,10 +112,11 @@ constexpr HelpSection kSections[] = {
     {"Raw commands (any control by its template id, decimal):", kRaw,
      "select, check and click act whether the control is enabled or not.\n"},
     {"Named commands (values are typed into the fields as given):", kNamed,
-     "A read (a command that prints a field, and get) takes '= EXPECTED' after\n"
-     "its arguments: 'fpga read 1f = 0x1234 (4660)'. A mismatch prints\n"
-     "\"COMMAND: got \"ACTUAL\", want \"EXPECTED\"\". A load first checks that FILE\n"
-     "is a regular file it can read: \"velta-cli: cannot read FILE: REASON\".\n"},
+     "A command that prints a field (get too) takes '= EXPECTED' after its\n"
+     "arguments, as in 'fpga read 1f = 0x1234 (4660)'; a mismatch prints\n"
+     "'COMMAND: got \"ACTUAL\", want \"EXPECTED\"' on standard error. A load first\n"
+     "checks that FILE is a regular file it can read; if not it prints\n"
+     "'velta-cli: cannot read FILE: REASON' and sends nothing.\n"},
     {"Beyond the dialog (read through the dialog's request primitives):", kBeyond,
      "A firmware load shows a progress line on standard error when it is a terminal.\n"},
     {"At the prompt:", kPrompt, ""},
