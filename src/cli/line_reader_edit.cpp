@@ -15,7 +15,9 @@ constexpr int kHistorySize = 1000;
 
 class EditReader : public LineReader {
 public:
-  EditReader() {
+  // The line is edited on standard error, or on standard output when only
+  // that one is the terminal.
+  explicit EditReader(std::FILE* out) : out_(out) {
     // Characters beyond ASCII edit as the terminal shows them.
     std::setlocale(LC_CTYPE, "");
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
@@ -25,7 +27,7 @@ public:
     history(history_, &event_, H_SETUNIQUE, 1);
     if (!historyPath_.empty())
       history(history_, &event_, H_LOAD, historyPath_.c_str());
-    editor_ = el_init("velta-cli", stdin, stderr, stderr);
+    editor_ = el_init("velta-cli", stdin, out_, stderr);
     el_set(editor_, EL_CLIENTDATA, this);
     el_set(editor_, EL_EDITOR, "emacs");
     el_set(editor_, EL_PROMPT, &EditReader::Prompt);
@@ -84,13 +86,15 @@ private:
       el_insertstr(editor, insert.c_str());
       return CC_REFRESH;
     }
-    std::fputc('\n', stderr);
+    std::FILE* out = Of(editor).out_;
+    std::fputc('\n', out);
     for (const std::string& candidate : candidates)
-      std::fprintf(stderr, "%s  ", candidate.c_str());
-    std::fputc('\n', stderr);
+      std::fprintf(out, "%s  ", candidate.c_str());
+    std::fputc('\n', out);
     return CC_REDISPLAY;
   }
 
+  std::FILE* out_;
   EditLine* editor_ = nullptr;
   History* history_ = nullptr;
   HistEvent event_{};
@@ -100,8 +104,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<LineReader> MakeTerminalReader(Console&) {
-  return std::make_unique<EditReader>();
+std::unique_ptr<LineReader> MakeTerminalReader(Console& io) {
+  return std::make_unique<EditReader>(io.errIsTerminal ? stderr : stdout);
 }
 
 } // namespace cli
