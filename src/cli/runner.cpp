@@ -3,7 +3,6 @@
 #include "cli/extras.hpp"
 #include "cli/file_check.hpp"
 #include "cli/show.hpp"
-#include "cli/usage.hpp"
 
 namespace cli {
 

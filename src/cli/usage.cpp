@@ -127,9 +127,9 @@ constexpr std::string_view kIntro =
 opening run as at start-up; then each command types into fields, selects,
 ticks and clicks through the dialog's own handlers and prints what the dialog
 shows. Commands on the command line are separated by a ';' argument. With no
-command, commands come from standard input: a prompt with line editing,
-history (~/.velta_history) and Tab completion on a terminal, a script
-otherwise.
+command, commands come from standard input: a prompt on a terminal (on
+Linux with line editing, history in ~/.velta_history and Tab completion), a
+script otherwise.
 )";
 
 constexpr std::string_view kOutro =

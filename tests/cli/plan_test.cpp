@@ -1,5 +1,7 @@
 #include "cli/plan.hpp"
 
+#include "cli/usage.hpp"
+
 #include <gtest/gtest.h>
 
 namespace cli {
@@ -168,6 +170,15 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"uart write 41 = 41", "only a read takes '= EXPECTED'"},
         ErrorCase{"fpga read 1f 5a", "usage of this command: fpga read REG"},
         ErrorCase{"expect 9999 x", "no control with id 9999"}));
+
+TEST(Plan, EveryCommandHasItsHelpEntry) {
+  for (const CommandWords& command : KnownCommands()) {
+    const std::string entry = "  " + std::string(command.name) +
+                              (command.sub.empty() ? "" : " " + std::string(command.sub));
+    const std::string help = CommandHelp(command.name);
+    EXPECT_NE(help.find(entry), std::string::npos) << entry;
+  }
+}
 
 } // namespace
 } // namespace cli
