@@ -32,6 +32,17 @@ endif()
 # Man pages come from each program's own --help and --version, so they
 # cannot drift from what the program accepts.
 find_program(VELTA_HELP2MAN help2man)
+# Pages are dated by the last commit, so that a rebuild gives the same page.
+find_package(Git QUIET)
+set(velta_man_date)
+if(GIT_FOUND)
+  execute_process(COMMAND ${GIT_EXECUTABLE} log -1 --format=%ct
+                  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} OUTPUT_VARIABLE velta_commit_time
+                  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE velta_git_result)
+  if(velta_git_result EQUAL 0 AND velta_commit_time)
+    set(velta_man_date SOURCE_DATE_EPOCH=${velta_commit_time})
+  endif()
+endif()
 if(VELTA_HELP2MAN)
   set(velta_man_pages)
   set(velta_man_velta-editor "the engineering console of the Velta device")
@@ -42,7 +53,7 @@ if(VELTA_HELP2MAN)
     add_custom_command(
       OUTPUT ${page}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
-      COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${VELTA_HELP2MAN} --no-info
+      COMMAND ${CMAKE_COMMAND} -E env ${velta_man_date} ${VELTA_HELP2MAN} --no-info
               --name=${velta_man_${program}} --include=${include} --output=${page}
               $<TARGET_FILE:${program}>
       DEPENDS ${program} ${include}

@@ -8,8 +8,10 @@
 #include <variant>
 #include <vector>
 
+#include "cli/file_check.hpp"
 #include "cli/options.hpp"
 #include "cli/plan.hpp"
+#include "cli/prompt.hpp"
 #include "cli/runner.hpp"
 #include "cli/serve.hpp"
 #include "cli/usage.hpp"
@@ -34,51 +36,66 @@ std::optional<std::string> ReadAll(std::istream& in) {
 struct Planned {
   Command command;
   Plan plan;
+  // The command's usage error; empty when it is well formed.
+  std::string error;
 };
 
-void RunPrompt(Runner& runner, Console& io) {
-  std::string line;
-  for (;;) {
-    io.err << "velta> " << std::flush;
-    if (!std::getline(io.in, line))
-      break;
-    const auto command = ParseScriptLine(line);
-    if (!command)
-      continue;
-    const std::string& name = command->words.front();
-    if (name == "quit" || name == "exit")
-      break;
-    if (name == "help") {
-      io.out << kHelpText << std::flush;
-      continue;
-    }
-    PlanResult planned = MakePlan(*command);
-    if (planned.error.empty())
-      if (auto problem = runner.Check(planned.plan))
-        planned.error = *problem;
-    if (!planned.error.empty()) {
-      runner.UsageError(*command, planned.error);
-      continue;
-    }
-    runner.Run(*command, planned.plan);
-    if (!runner.DialogOpen())
-      break;
+// Every command of a script text; a reason when it cannot be read or has none.
+std::variant<std::vector<Command>, std::string> ReadScript(const std::optional<std::string>& path,
+                                                           std::istream& in) {
+  std::optional<std::string> text;
+  const bool fromFile = path && *path != "-";
+  if (fromFile) {
+    if (const auto reason = CannotRead(*path))
+      return "cannot read script " + *path + ": " + *reason;
+    std::ifstream file(*path, std::ios::binary);
+    text = ReadAll(file);
+  } else {
+    text = ReadAll(in);
   }
-  io.err << '\n';
+  const std::string name = fromFile ? "script " + *path : "the script from standard input";
+  if (!text)
+    return "cannot read " + name;
+  std::vector<Command> commands = ParseScript(*text);
+  if (commands.empty())
+    return name + " has no commands";
+  return commands;
 }
 
-void RunBatch(Runner& runner, const std::vector<Planned>& batch, std::ostream& err) {
-  for (const Planned& p : batch)
-    if (const auto problem = runner.Check(p.plan))
+// Prints every usage error of the batch, in order, then the usage line once.
+// The entries a command selects are checked only on an open dialog.
+bool CheckBatch(Runner& runner, bool opened, const std::vector<Planned>& batch, std::ostream& err) {
+  bool bad = false;
+  for (const Planned& p : batch) {
+    std::optional<std::string> problem;
+    if (!p.error.empty())
+      problem = p.error;
+    else if (opened)
+      problem = runner.Check(p.plan);
+    if (problem) {
       runner.UsageError(p.command, *problem);
-  if (runner.status().usageError)
-    return;
+      bad = true;
+    }
+  }
+  if (bad) {
+    err << kUsageLine << '\n';
+    runner.status().usageError = true;
+  }
+  return !bad;
+}
+
+void RunBatch(Runner& runner, const std::vector<Planned>& batch, bool stopOnError,
+              std::ostream& err) {
   for (std::size_t i = 0; i < batch.size(); ++i) {
     if (!runner.DialogOpen()) {
       err << "velta-cli: the dialog has ended; " << batch.size() - i << " command(s) not run\n";
       break;
     }
-    runner.Run(batch[i].command, batch[i].plan);
+    if (!runner.Run(batch[i].command, batch[i].plan) && stopOnError && i + 1 < batch.size()) {
+      err << "velta-cli: stopped at the first error; " << batch.size() - i - 1
+          << " command(s) not run\n";
+      break;
+    }
   }
 }
 
@@ -102,33 +119,15 @@ int RunCli(std::span<const std::string> args, Console io, startup::Platform plat
   std::vector<Command> commands = options.commands;
   const bool interactive = commands.empty() && !options.script && io.inIsTerminal && !options.serve;
   if (commands.empty() && !interactive && !options.serve) {
-    std::optional<std::string> text;
-    if (options.script && *options.script != "-") {
-      std::ifstream file(*options.script, std::ios::binary);
-      if (file)
-        text = ReadAll(file);
-      if (!text)
-        return Usage(io.err, "cannot read script " + *options.script);
-    } else {
-      text = ReadAll(io.in);
-      if (!text)
-        return Usage(io.err, "cannot read the script from standard input");
-    }
-    commands = ParseScript(*text);
+    auto script = ReadScript(options.script, io.in);
+    if (const auto* problem = std::get_if<std::string>(&script))
+      return Usage(io.err, *problem);
+    commands = std::move(std::get<std::vector<Command>>(script));
   }
   std::vector<Planned> batch;
-  bool badCommand = false;
   for (const Command& command : commands) {
     PlanResult planned = MakePlan(command);
-    if (!planned.error.empty()) {
-      io.err << "velta-cli: " << Where(command) << command.Text() << ": " << planned.error << '\n';
-      badCommand = true;
-    }
-    batch.push_back({command, std::move(planned.plan)});
-  }
-  if (badCommand) {
-    io.err << kUsageLine << '\n';
-    return 2;
+    batch.push_back({command, std::move(planned.plan), std::move(planned.error)});
   }
 
   auto opened = startup::Backend::Open(options.common, platform, io.err);
@@ -138,15 +137,15 @@ int RunCli(std::span<const std::string> args, Console io, startup::Platform plat
 
   int status = 0;
   if (options.serve) {
-    status = ServeDialog(io, backend.catalog(), backend.recorder());
+    status = ServeDialog(io, backend.catalog(), backend.recorder(), options.readChunk);
   } else {
     Runner runner({io.out, io.err, io.errIsTerminal}, backend.catalog(), backend.recorder());
-    if (runner.Open()) {
-      if (interactive)
-        RunPrompt(runner, io);
-      else
-        RunBatch(runner, batch, io.err);
-    }
+    runner.set_readChunk(options.readChunk);
+    const bool found = runner.Open();
+    if (interactive && found)
+      RunPrompt(runner, io, options.stopOnError);
+    else if (CheckBatch(runner, found, batch, io.err) && found)
+      RunBatch(runner, batch, options.stopOnError, io.err);
     status = runner.status().Code();
   }
   io.out.flush();

@@ -8,51 +8,90 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
+// Tails from the words and the blanks written after each of them but the last.
+std::vector<std::string> Tails(const std::vector<std::string>& words,
+                               const std::vector<std::string>& gaps) {
+  std::vector<std::string> tails(words.size());
+  for (std::size_t i = words.size(); i-- > 0;)
+    tails[i] = i + 1 < words.size() ? words[i] + gaps[i] + tails[i + 1] : words[i];
+  return tails;
+}
+
 Command FromArguments(std::span<const std::string> args) {
   Command command;
   command.words.assign(args.begin(), args.end());
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string tail;
-    for (std::size_t j = i; j < args.size(); ++j) {
-      if (j > i)
-        tail += ' ';
-      tail += args[j];
-    }
-    command.tails.push_back(std::move(tail));
-  }
+  command.tails = Tails(command.words, std::vector<std::string>(args.size(), " "));
+  command.written = command.tails.front();
   return command;
+}
+
+// Reads one word from line[i]; i ends after it. False for an unterminated quote.
+bool ReadWord(std::string_view line, std::size_t& i, std::string& word) {
+  while (i < line.size() && !IsBlank(line[i])) {
+    const char c = line[i++];
+    if (c == '\\') {
+      if (i < line.size())
+        word += line[i++];
+    } else if (c == '\'') {
+      const std::size_t close = line.find('\'', i);
+      if (close == std::string_view::npos) {
+        i = line.size();
+        return false;
+      }
+      word += line.substr(i, close - i);
+      i = close + 1;
+    } else if (c == '"') {
+      for (;;) {
+        if (i == line.size())
+          return false;
+        const char d = line[i++];
+        if (d == '"')
+          break;
+        if (d == '\\' && i < line.size() &&
+            std::string_view("\"\\$`").find(line[i]) != std::string_view::npos)
+          word += line[i++];
+        else
+          word += d;
+      }
+    } else {
+      word += c;
+    }
+  }
+  return true;
 }
 
 } // namespace
 
 std::optional<Command> ParseScriptLine(std::string_view line, int lineNumber) {
-  std::vector<std::size_t> starts;
-  std::size_t end = 0; // end of the last word: where the tails stop
-  std::size_t i = 0;
-  while (i < line.size()) {
-    if (IsBlank(line[i])) {
-      ++i;
-      continue;
-    }
-    if (line[i] == '#')
-      break;
-    starts.push_back(i);
-    while (i < line.size() && !IsBlank(line[i]))
-      ++i;
-    end = i;
-  }
-  if (starts.empty())
-    return std::nullopt;
-
   Command command;
   command.line = lineNumber;
-  for (std::size_t k = 0; k < starts.size(); ++k) {
-    std::size_t wordEnd = starts[k];
-    while (wordEnd < line.size() && !IsBlank(line[wordEnd]))
-      ++wordEnd;
-    command.words.emplace_back(line.substr(starts[k], wordEnd - starts[k]));
-    command.tails.emplace_back(line.substr(starts[k], end - starts[k]));
+  std::vector<std::string> gaps;
+  std::size_t first = std::string_view::npos;
+  std::size_t end = 0; // end of the last word: where the written text stops
+  std::size_t i = 0;
+  while (i < line.size()) {
+    const std::size_t gapStart = i;
+    while (i < line.size() && IsBlank(line[i]))
+      ++i;
+    if (i == line.size() || line[i] == '#')
+      break;
+    if (!command.words.empty())
+      gaps.emplace_back(line.substr(gapStart, i - gapStart));
+    if (first == std::string_view::npos)
+      first = i;
+    std::string word;
+    const bool closed = ReadWord(line, i, word);
+    command.words.push_back(std::move(word));
+    end = i;
+    if (!closed) {
+      command.error = "unterminated quote";
+      break;
+    }
   }
+  if (command.words.empty())
+    return std::nullopt;
+  command.written = std::string(line.substr(first, end - first));
+  command.tails = Tails(command.words, gaps);
   return command;
 }
 

@@ -13,21 +13,28 @@ namespace cli {
 
 struct Command {
   std::vector<std::string> words;
-  // tails[i]: the text from words[i] to the end of the command, as written.
+  // tails[i]: the words from i to the end with the blanks written between
+  // them, quotes removed.
   std::vector<std::string> tails;
+  // The command as written (quotes kept, comment and outer blanks dropped).
+  std::string written;
   // The script line it came from (from 1); 0 on the command line.
   int line = 0;
+  // A problem with the words themselves (an unterminated quote); empty if none.
+  std::string error;
 
-  // The whole command as written.
-  std::string Text() const { return tails.empty() ? std::string() : tails.front(); }
+  const std::string& Text() const { return written; }
   // The text from word i on; empty when there is no word i.
   std::string Tail(std::size_t i) const { return i < tails.size() ? tails[i] : std::string(); }
 
   friend bool operator==(const Command&, const Command&) = default;
 };
 
-// One script line. Words are separated by blanks; a '#' that begins a word
-// starts a comment. Nothing for a blank or comment-only line.
+// One script line, split into words as a POSIX shell splits them for quoting:
+// blanks separate words; single quotes keep everything up to the next one;
+// double quotes keep everything but a backslash before '"', '\', '$' or '`';
+// elsewhere a backslash keeps the next character. Nothing is expanded. A '#'
+// that begins a word starts a comment. Nothing for a blank or comment-only line.
 std::optional<Command> ParseScriptLine(std::string_view line, int lineNumber = 0);
 
 // Every command of a script text, numbered by line.

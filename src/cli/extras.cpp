@@ -10,8 +10,6 @@ namespace cli {
 namespace {
 
 constexpr std::uint8_t kFirstEeprom = 0x50;
-// Bytes read per request.
-constexpr std::uint32_t kReadChunk = 256;
 
 // Sets the chip's address pointer, then reads sequentially.
 bool ReadEeprom(CVeltaEditorDlg& dialog, std::uint8_t chip, std::uint16_t address,
@@ -81,11 +79,11 @@ std::string FormatFpgaRow(std::uint32_t first, std::span<const DumpCell> cells) 
 }
 
 void DumpEeprom(CVeltaEditorDlg& dialog, int chip, std::uint32_t address, std::uint32_t count,
-                std::ostream& out) {
+                std::uint32_t readChunk, std::ostream& out) {
   const auto device = static_cast<std::uint8_t>(kFirstEeprom + chip);
   std::vector<std::optional<std::uint16_t>> values;
   for (std::uint32_t done = 0; done < count;) {
-    std::vector<std::uint8_t> chunk(std::min(kReadChunk, count - done));
+    std::vector<std::uint8_t> chunk(std::min(readChunk, count - done));
     const bool read = ReadEeprom(dialog, device, static_cast<std::uint16_t>(address + done), chunk);
     for (const std::uint8_t byte : chunk)
       values.push_back(read ? std::optional<std::uint16_t>(byte) : std::nullopt);

@@ -12,10 +12,15 @@
 
 namespace cli {
 
+// Bytes asked for per read request unless --read-chunk says otherwise: what
+// common drivers allow in one I2C read.
+constexpr std::uint32_t kDefaultReadChunk = 32;
+constexpr std::uint32_t kMaxReadChunk = 4096;
+
 // EEPROM rows of 16 bytes with an ASCII column; a byte that could not be read
 // shows as XX.
 void DumpEeprom(CVeltaEditorDlg& dialog, int chip, std::uint32_t address, std::uint32_t count,
-                std::ostream& out);
+                std::uint32_t readChunk, std::ostream& out);
 
 // FPGA rows of 8 registers; a register that could not be read shows as XXXX.
 void DumpFpga(CVeltaEditorDlg& dialog, std::uint32_t address, std::uint32_t count,

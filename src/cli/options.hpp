@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/command.hpp"
+#include "cli/extras.hpp"
 #include "startup/options.hpp"
 
 namespace cli {
@@ -15,6 +16,10 @@ struct Options {
   startup::CommonOptions common;
   // "--script FILE"; "-" is standard input.
   std::optional<std::string> script;
+  // --stop-on-error: the run ends after the first command with a problem.
+  bool stopOnError = false;
+  // --read-chunk N: bytes per read request of the dumps and read-backs.
+  std::uint32_t readChunk = kDefaultReadChunk;
   std::vector<Command> commands;
   // --serve: requests and answers as JSON lines on standard input and output.
   bool serve = false;

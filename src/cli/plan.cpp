@@ -19,8 +19,10 @@ using dlg::ControlKind;
 struct Args {
   const Command& command;
   std::size_t first;
+  // Words of the arguments; an expectation after them is not one.
+  std::size_t count;
 
-  std::size_t size() const { return command.words.size() - first; }
+  std::size_t size() const { return count; }
   const std::string& operator[](std::size_t i) const { return command.words[first + i]; }
   // Argument i and everything after it, as written.
   std::string Rest(std::size_t i) const { return command.Tail(first + i); }
@@ -107,6 +109,13 @@ std::string BuildSet(const Args& a, Plan& p) {
   const auto id = ControlOf(a[0], {}, "", error);
   if (id)
     p.steps.push_back(SetText{*id, a.Rest(1)});
+  return error;
+}
+
+std::string BuildExpect(const Args& a, Plan& p) {
+  std::string error;
+  if (const auto id = ControlOf(a[0], {}, "", error))
+    p.steps.push_back(ExpectText{*id, a.Rest(1), "expect " + a[0]});
   return error;
 }
 
@@ -372,7 +381,10 @@ std::string BuildCdBeams(const Args&, Plan& p) {
 }
 
 template <int Button> std::string BuildLoad(const Args& a, Plan& p) {
-  p.steps = {FileAnswer(a.Rest(0)), Click{Button}};
+  const QueueFile answer = FileAnswer(a.Rest(0));
+  if (answer.path)
+    p.steps.push_back(CheckFile{*answer.path});
+  p.steps.insert(p.steps.end(), {answer, Click{Button}});
   p.progress = Button == IDC_LOAD_FIRMWARE;
   return {};
 }
@@ -380,6 +392,7 @@ template <int Button> std::string BuildLoad(const Args& a, Plan& p) {
 constexpr Entry kEntries[] = {
     {"set", "", "set ID [TEXT]", 1, kMany, BuildSet},
     {"get", "", "get ID", 1, 1, BuildGet},
+    {"expect", "", "expect ID [TEXT]", 1, kMany, BuildExpect},
     {"select", "", "select ID INDEX", 2, 2, BuildSelect},
     {"check", "", "check ID 0|1", 2, 2, BuildCheck},
     {"click", "", "click ID", 1, 1, BuildClick},
@@ -524,12 +537,35 @@ std::optional<PlanResult> PlanLoadAndVerify(const Command& command) {
   return result;
 }
 
+// Where a "=" word ends the arguments of a command with a fixed number of them.
+std::optional<std::size_t> ExpectationAt(const Command& command, std::size_t first,
+                                         const Entry& entry) {
+  if (entry.maxArgs == kMany)
+    return std::nullopt;
+  const std::size_t last = std::min(command.words.size(), first + entry.maxArgs + 1);
+  for (std::size_t at = first + entry.minArgs; at < last; ++at)
+    if (command.words[at] == "=")
+      return at;
+  return std::nullopt;
+}
+
+std::string AddExpectation(const Command& command, std::size_t at, Plan& plan) {
+  const auto* print = plan.steps.empty() ? nullptr : std::get_if<PrintText>(&plan.steps.back());
+  if (print == nullptr)
+    return "only a read takes '= EXPECTED'";
+  std::string label;
+  for (std::size_t i = 0; i < at; ++i)
+    label += (i == 0 ? "" : " ") + command.words[i];
+  plan.steps.push_back(ExpectText{print->id, command.Tail(at + 1), label});
+  return {};
+}
+
 } // namespace
 
 PlanResult MakePlan(const Command& command) {
   PlanResult result;
-  if (command.words.empty()) {
-    result.error = "empty command";
+  if (command.words.empty() || !command.error.empty()) {
+    result.error = command.words.empty() ? "empty command" : command.error;
     return result;
   }
   if (auto verified = PlanLoadAndVerify(command))
@@ -547,18 +583,29 @@ PlanResult MakePlan(const Command& command) {
       if (command.words.size() < 2 || command.words[1] != entry.sub)
         continue;
     }
-    const Args args{command, entry.sub.empty() ? std::size_t{1} : std::size_t{2}};
+    const std::size_t first = entry.sub.empty() ? 1 : 2;
+    const auto expectation = ExpectationAt(command, first, entry);
+    const Args args{command, first, expectation.value_or(command.words.size()) - first};
     if (args.size() < entry.minArgs || args.size() > entry.maxArgs) {
       result.error = "usage of this command: " + std::string(entry.synopsis);
       return result;
     }
     result.error = entry.build(args, result.plan);
+    if (result.error.empty() && expectation)
+      result.error = AddExpectation(command, *expectation, result.plan);
     if (!result.error.empty())
       result.plan = Plan{};
     return result;
   }
   result.error = known ? name + " needs one of: " + subcommands : "unknown command '" + name + "'";
   return result;
+}
+
+std::vector<CommandWords> KnownCommands() {
+  std::vector<CommandWords> words;
+  for (const Entry& entry : kEntries)
+    words.push_back({entry.name, entry.sub});
+  return words;
 }
 
 } // namespace cli

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -47,6 +48,18 @@ struct QueueFile {
   std::optional<std::string> path;
   friend bool operator==(const QueueFile&, const QueueFile&) = default;
 };
+// Ends the command unless the file can be opened and read.
+struct CheckFile {
+  std::string path;
+  friend bool operator==(const CheckFile&, const CheckFile&) = default;
+};
+// Compares the window text with `want`; a mismatch is reported under `label`.
+struct ExpectText {
+  int id;
+  std::string want;
+  std::string label;
+  friend bool operator==(const ExpectText&, const ExpectText&) = default;
+};
 struct ShowAll {
   friend bool operator==(const ShowAll&, const ShowAll&) = default;
 };
@@ -83,9 +96,9 @@ struct VerifyTable {
   friend bool operator==(const VerifyTable&, const VerifyTable&) = default;
 };
 
-using Step =
-    std::variant<SetText, PrintText, SelectIndex, SelectEntry, CheckAndClick, Click, QueueFile,
-                 ShowAll, EepromDump, FpgaDump, EepromSave, FpgaSave, VerifyTable>;
+using Step = std::variant<SetText, PrintText, SelectIndex, SelectEntry, CheckAndClick, Click,
+                          QueueFile, CheckFile, ExpectText, ShowAll, EepromDump, FpgaDump,
+                          EepromSave, FpgaSave, VerifyTable>;
 
 struct Plan {
   std::vector<Step> steps;
@@ -99,6 +112,15 @@ struct PlanResult {
   std::string error;
 };
 
+// A command whose plan ends by printing a field takes "= EXPECTED" after its
+// arguments: the printed text is then compared with the rest of the command.
 PlanResult MakePlan(const Command& command);
+
+// Each command's first word and, for a command with several forms, its second.
+struct CommandWords {
+  std::string_view name;
+  std::string_view sub;
+};
+std::vector<CommandWords> KnownCommands();
 
 } // namespace cli

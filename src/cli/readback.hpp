@@ -8,13 +8,11 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/extras.hpp"
 #include "cli/plan.hpp"
 #include "ui/velta_editor_dlg.hpp"
 
 namespace cli {
-
-// Bytes per I2C read unless told otherwise.
-constexpr std::size_t kDefaultReadChunk = 32;
 
 struct ReadSetup {
   std::size_t readChunk = kDefaultReadChunk;

@@ -1,9 +1,9 @@
 #include "cli/runner.hpp"
 
 #include "cli/extras.hpp"
+#include "cli/file_check.hpp"
 #include "cli/readback.hpp"
 #include "cli/show.hpp"
-#include "cli/usage.hpp"
 #include "ui/resource.hpp"
 
 namespace cli {
@@ -26,6 +26,7 @@ Runner::Runner(Streams streams, ks::DeviceCatalog& catalog, ks::Recorder& record
     status_.messageShown = true;
     if (observer_)
       observer_->MessageBox(box);
+    Problem();
   });
 }
 
@@ -78,12 +79,15 @@ std::optional<std::string> Runner::Check(const Plan& plan) const {
 }
 
 void Runner::UsageError(const Command& command, const std::string& problem) {
-  Err() << "velta-cli: " << Where(command) << command.Text() << ": " << problem << '\n'
-        << kUsageLine << '\n';
-  status_.usageError = true;
+  Err() << "velta-cli: " << Where(command) << command.Text() << ": " << problem << '\n';
 }
 
-void Runner::Run(const Command& command, const Plan& plan) {
+void Runner::Problem() {
+  ++problems_;
+}
+
+bool Runner::Run(const Command& command, const Plan& plan) {
+  const int problemsBefore = problems_;
   recorder_.stats().Mark();
   bool progressShown = false;
   if (plan.progress && io_.errIsTerminal)
@@ -91,49 +95,72 @@ void Runner::Run(const Command& command, const Plan& plan) {
       Err() << "\rload firmware: " << text << std::flush;
       progressShown = true;
     });
-  for (const Step& step : plan.steps) {
-    if (!DialogOpen())
+  for (const Step& step : plan.steps)
+    if (!DialogOpen() || !RunStep(step))
       break;
-    RunStep(step);
-  }
   host_.SetProgressSink(nullptr);
   if (progressShown)
     Err() << '\n';
   io_.out.flush();
   AccountFailures(command.Text());
+  return problems_ == problemsBefore;
 }
 
-void Runner::RunStep(const Step& step) {
+bool Runner::RunStep(const Step& step) {
+  bool goOn = true;
   // Saves and read-backs: a failure counts as a failed verification.
-  const ReadSetup reading{kDefaultReadChunk, io_.errIsTerminal ? &io_.err : nullptr};
-  const auto readback = [this](bool done) { status_.messageShown |= !done; };
-  std::visit(
-      Overloaded{
-          [&](const SetText& s) { host_.Type(s.id, s.text); },
-          [&](const PrintText& s) { io_.out << host_.GetWindowText(s.id) << '\n'; },
-          [&](const SelectIndex& s) { host_.Select(s.id, s.index); },
-          [&](const SelectEntry& s) {
-            // Check() has made sure the entry is there.
-            if (const auto index = EntryIndex(s.id, s.entry))
-              host_.Select(s.id, *index);
-          },
-          [&](const CheckAndClick& s) { host_.SetCheckAndClick(s.id, s.state); },
-          [&](const Click& s) { host_.Click(s.id); },
-          [&](const QueueFile& s) { host_.QueueFile(s.path); },
-          [&](const ShowAll&) {
-            for (const int id : host_.ControlIds())
-              io_.out << DescribeControl(host_, id) << '\n';
-          },
-          [&](const EepromDump& s) { DumpEeprom(dialog_, s.chip, s.address, s.count, io_.out); },
-          [&](const FpgaDump& s) { DumpFpga(dialog_, s.address, s.count, io_.out); },
-          [&](const EepromSave& s) { readback(SaveEeprom(dialog_, s, reading, Err())); },
-          [&](const FpgaSave& s) { readback(SaveFpga(dialog_, s, reading, Err())); },
-          [&](const VerifyTable& s) {
-            readback(VerifyLoad(dialog_, s, host_.GetWindowText(IDC_EP1OUT_START), reading, io_.out,
-                                Err()));
-          },
-      },
-      step);
+  const ReadSetup reading{readChunk_, io_.errIsTerminal ? &io_.err : nullptr};
+  const auto readback = [this](bool done) {
+    if (done)
+      return;
+    status_.messageShown = true;
+    Problem();
+  };
+  std::visit(Overloaded{
+                 [&](const SetText& s) { host_.Type(s.id, s.text); },
+                 [&](const PrintText& s) { io_.out << host_.GetWindowText(s.id) << '\n'; },
+                 [&](const SelectIndex& s) { host_.Select(s.id, s.index); },
+                 [&](const SelectEntry& s) {
+                   // Check() has made sure the entry is there.
+                   if (const auto index = EntryIndex(s.id, s.entry))
+                     host_.Select(s.id, *index);
+                 },
+                 [&](const CheckAndClick& s) { host_.SetCheckAndClick(s.id, s.state); },
+                 [&](const Click& s) { host_.Click(s.id); },
+                 [&](const QueueFile& s) { host_.QueueFile(s.path); },
+                 [&](const CheckFile& s) {
+                   if (const auto reason = CannotRead(s.path)) {
+                     Err() << "velta-cli: cannot read " << s.path << ": " << *reason << '\n';
+                     status_.loadRefused = true;
+                     Problem();
+                     goOn = false;
+                   }
+                 },
+                 [&](const ExpectText& s) {
+                   const std::string got = host_.GetWindowText(s.id);
+                   if (got != s.want) {
+                     Err() << s.label << ": got \"" << got << "\", want \"" << s.want << "\"\n";
+                     status_.expectationFailed = true;
+                     Problem();
+                   }
+                 },
+                 [&](const ShowAll&) {
+                   for (const int id : host_.ControlIds())
+                     io_.out << DescribeControl(host_, id) << '\n';
+                 },
+                 [&](const EepromDump& s) {
+                   DumpEeprom(dialog_, s.chip, s.address, s.count, readChunk_, io_.out);
+                 },
+                 [&](const FpgaDump& s) { DumpFpga(dialog_, s.address, s.count, io_.out); },
+                 [&](const EepromSave& s) { readback(SaveEeprom(dialog_, s, reading, Err())); },
+                 [&](const FpgaSave& s) { readback(SaveFpga(dialog_, s, reading, Err())); },
+                 [&](const VerifyTable& s) {
+                   readback(VerifyLoad(dialog_, s, host_.GetWindowText(IDC_EP1OUT_START), reading,
+                                       io_.out, Err()));
+                 },
+             },
+             step);
+  return goOn;
 }
 
 void Runner::AccountFailures(const std::string& name) {
@@ -142,6 +169,7 @@ void Runner::AccountFailures(const std::string& name) {
     status_.requestFailed = true;
     if (observer_)
       observer_->Failures(recorder_.stats().failed(), *recorder_.stats().firstFailure());
+    Problem();
   }
 }
 

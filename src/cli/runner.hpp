@@ -11,6 +11,7 @@
 #include "cli/cli_host.hpp"
 #include "cli/command.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/extras.hpp"
 #include "cli/plan.hpp"
 #include "platform/ks/catalog.hpp"
 #include "platform/ks/recorder.hpp"
@@ -53,9 +54,11 @@ public:
   // Checks a plan against the open dialog: the entries and indexes it selects
   // exist. The problem when they do not.
   std::optional<std::string> Check(const Plan& plan) const;
-  void Run(const Command& command, const Plan& plan);
+  // Runs the command; false when it showed a message box, had a failed
+  // request, refused its file or failed an expectation.
+  bool Run(const Command& command, const Plan& plan);
 
-  // A usage error of one command: the problem, then the usage line.
+  // Prints a usage error of one command: "velta-cli: [WHERE]COMMAND: PROBLEM".
   void UsageError(const Command& command, const std::string& problem);
 
   ExitStatus& status() { return status_; }
@@ -63,8 +66,14 @@ public:
   // Reports to observer from now on; nullptr stops.
   void Observe(RunObserver* observer);
 
+  // Bytes asked for per read request by the dumps and read-backs.
+  std::uint32_t readChunk() const { return readChunk_; }
+  void set_readChunk(std::uint32_t bytes) { readChunk_ = bytes; }
+
 private:
-  void RunStep(const Step& step);
+  // False when the command must end here.
+  bool RunStep(const Step& step);
+  void Problem();
   std::optional<int> EntryIndex(int id, const std::string& entry) const;
   // Reports the requests that failed since the last mark under this name.
   void AccountFailures(const std::string& name);
@@ -77,6 +86,9 @@ private:
   CVeltaEditorDlg dialog_;
   ExitStatus status_;
   RunObserver* observer_ = nullptr;
+  // Problems seen since the start: messages, failed requests, refusals.
+  int problems_ = 0;
+  std::uint32_t readChunk_ = kDefaultReadChunk;
 };
 
 // "script line N: " for a command from a script, nothing otherwise.

@@ -109,10 +109,12 @@ void Cancel(Runner& runner) {
 
 } // namespace
 
-int ServeDialog(Console io, ks::DeviceCatalog& catalog, ks::Recorder& recorder) {
+int ServeDialog(Console io, ks::DeviceCatalog& catalog, ks::Recorder& recorder,
+                std::uint32_t readChunk) {
   std::ostringstream printed;
   Session session(io.out);
   Runner runner({printed, io.err, false}, catalog, recorder);
+  runner.set_readChunk(readChunk);
   runner.Observe(&session);
   std::string line;
   if (!runner.Open()) {

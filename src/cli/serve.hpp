@@ -5,6 +5,8 @@
 // Cancel does.
 #pragma once
 
+#include <cstdint>
+
 #include "cli/app.hpp"
 #include "platform/ks/catalog.hpp"
 #include "platform/ks/recorder.hpp"
@@ -12,6 +14,8 @@
 namespace cli {
 
 // The exit status: 1 when no device was found, else 0.
-int ServeDialog(Console io, ks::DeviceCatalog& catalog, ks::Recorder& recorder);
+// Reads of the EEPROM ask for readChunk bytes a request.
+int ServeDialog(Console io, ks::DeviceCatalog& catalog, ks::Recorder& recorder,
+                std::uint32_t readChunk);
 
 } // namespace cli

@@ -1,112 +1,197 @@
 #include "cli/usage.hpp"
 
-#include <string>
+#include <span>
 
 #include "sim/config.hpp"
 #include "startup/options.hpp"
 
 namespace cli {
 
-const std::string_view kUsageLine = "Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]";
+namespace {
 
-const std::string_view kHelpText = R"(Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]
+// An entry's text starts in this column; help2man wants two blanks before it.
+constexpr std::size_t kTextColumn = 30;
 
-Drives the Velta Editor dialog without a window. Discovery and the dialog's
+using startup::HelpEntry;
+
+struct HelpSection {
+  std::string_view heading;
+  std::span<const HelpEntry> entries;
+  // Printed after the entries, as it stands.
+  std::string_view note;
+};
+
+// The options of velta-cli alone; the common ones come from the start-up.
+constexpr HelpEntry kOptions[] = {
+    {"--script FILE", "one command a line ('-': standard input), words split\n"
+                      "as a shell splits them (quotes, backslash; nothing is\n"
+                      "expanded); '#' at the start of a word begins a comment"},
+    {"--stop-on-error", "end the run after the first command that shows a\n"
+                        "message box, has a failed request, cannot read its\n"
+                        "file or fails an expectation"},
+    {"--read-chunk N", "bytes per I2C read request of the dumps, saves and\n"
+                       "verifies (1 to 4096, default 32)"},
+    {"--serve", "a console for programs: one JSON request a line on\n"
+                "standard input, one JSON answer a line on standard\n"
+                "output (the Python package velta drives it)"},
+};
+
+constexpr HelpEntry kRaw[] = {
+    {"set ID [TEXT]", "window text of the control; TEXT is the rest of the\n"
+                      "command and may be empty"},
+    {"get ID", "print the window text (a button prints its caption)"},
+    {"expect ID [TEXT]", "compare the window text with TEXT (the rest of the\n"
+                         "command); a mismatch prints 'expect ID: got \"ACTUAL\",\n"
+                         "want \"TEXT\"' on standard error"},
+    {"select ID INDEX", "select entry INDEX (-1: none), then the selection change"},
+    {"check ID 0|1", "set the check box, then its click"},
+    {"click ID", "the click of a button or check box (1 OK and 2 Cancel\n"
+                 "end the dialog; later commands do not run)"},
+    {"file PATH", "answer the next file dialog with PATH ('file -' cancels);\n"
+                  "the path is not checked"},
+    {"show", "every control, one line each, as\n"
+             "ID KIND \"TEXT\" check=0|1 sel=INDEX enabled=0|1 where KIND\n"
+             "is button, checkbox, edit, combo, static or progress and\n"
+             "TEXT escapes '\"', '\\' and control characters (\\xNN)"},
+};
+
+constexpr HelpEntry kNamed[] = {
+    {"emc2101 write REG DATA", "set 1001, set 1002, click 1003"},
+    {"emc2101 read REG", "set 1001, click 1004, print 1002"},
+    {"pca9535 write VALUE", "set 1005, click 1006"},
+    {"pca9535 read", "click 1007, print 1005"},
+    {"ltc2633 CMD DAC CODE", "select 1015 CMD, select 1016 DAC, set 1017, click 1018"},
+    {"pca9537 write REG DATA", "select 1029 REG, set 1026, click 1027"},
+    {"pca9537 read REG", "select 1029 REG, click 1028, print 1026"},
+    {"eeprom write CHIP ADDR DATA", "select 1030 CHIP, set 1031, set 1032, click 1033"},
+    {"eeprom read CHIP ADDR", "select 1030 CHIP, set 1031, click 1034, print 1032"},
+    {"gpio LINE 0|1", "check the box of line 26, 27, 45, 50, 51, 52 or 57"},
+    {"uart write BYTE", "set 1042, click 1040"},
+    {"uart read", "click 1041, print 1042"},
+    {"fpga read REG", "set 1072, click 1074, print 1073"},
+    {"fpga write REG VALUE", "set 1077, set 1079, click 1080"},
+    {"fpga write4a VALUE", "set 1062, click 1063"},
+    {"testbits WORD", "boxes 1043 (bit 15) to 1058 (bit 0) from the\n"
+                      "hexadecimal WORD, click 1059"},
+    {"multibeam N", "select the entry showing N in 1060"},
+    {"channel N", "select the entry showing N in 1061"},
+    {"beam N", "select the entry showing N in 1065"},
+    {"rfsource N", "select \"Source bb\" (N = code 0 to 3) in 1069"},
+    {"cdbeams", "click 1071, print its caption"},
+    {"load firmware FILE", "file FILE, click 1012"},
+    {"load ep1out FILE", "file FILE, click 1023 (starts at 1022 as it stands:\n"
+                         "'set 1022 100' first)"},
+    {"load afe FILE", "file FILE, click 1076"},
+    {"load apod FILE", "file FILE, click 1066"},
+    {"load log FILE", "file FILE, click 1070"},
+    {"load tfc FILE", "file FILE, click 1075"},
+};
+
+constexpr HelpEntry kBeyond[] = {
+    {"eeprom dump CHIP ADDR COUNT", "hex dump of chip 0x50+CHIP (CHIP 0 to 7); ADDR\n"
+                                    "hexadecimal, COUNT decimal; XX: not read"},
+    {"fpga dump ADDR COUNT", "hex dump of FPGA registers; ADDR hexadecimal, COUNT\n"
+                             "decimal; XXXX: not read"},
+    {"eeprom save CHIP ADDR COUNT FILE", "COUNT bytes from chip 0x50+CHIP into FILE, raw; a\n"
+                                         "read runs on into the next chip, as firmware does"},
+    {"firmware save COUNT FILE", "the same from address 0 of chip 0x50: what 'load\n"
+                                 "firmware' takes back"},
+    {"fpga save [bank B] ADDR COUNT FILE", "COUNT registers into FILE, one decimal number a\n"
+                                           "line; in 8000..ffff the current bank, or bank B"},
+    {"verify KIND FILE", "KIND firmware, ep1out, afe, apod or log: read back\n"
+                         "what that load writes from FILE (ep1out from 1022 as\n"
+                         "it stands) and compare; prints \"verified N words\"\n"
+                         "(bytes for firmware), or the first mismatch and\n"
+                         "\"N mismatches\" (exit 1)"},
+    {"load KIND FILE --verify", "the load, then its verify"},
+};
+
+constexpr HelpEntry kPrompt[] = {
+    {"help [COMMAND]", "the commands, or the entries of one command"},
+    {"quit", "end the session (so does end of input)"},
+};
+
+constexpr HelpSection kSections[] = {
+    {"Raw commands (any control by its template id, decimal):", kRaw,
+     "select, check and click act whether the control is enabled or not.\n"},
+    {"Named commands (values are typed into the fields as given):", kNamed,
+     "A command that prints a field (get too) takes '= EXPECTED' after its\n"
+     "arguments, as in 'fpga read 1f = 0x1234 (4660)'; a mismatch prints\n"
+     "'COMMAND: got \"ACTUAL\", want \"EXPECTED\"' on standard error. A load first\n"
+     "checks that FILE is a regular file it can read; if not it prints\n"
+     "'velta-cli: cannot read FILE: REASON' and sends nothing.\n"},
+    {"Beyond the dialog (read through the dialog's request primitives):", kBeyond,
+     "Banks are selected through register 4, read first and written back at the end.\n"
+     "Verifying reads through the register window: a TFC table cannot be verified.\n"
+     "A firmware load, and a read that lasts over a second, show a progress line on\n"
+     "standard error when it is a terminal.\n"},
+    {"At the prompt:", kPrompt, ""},
+};
+
+constexpr std::string_view kIntro =
+    R"(Drives the Velta Editor dialog without a window. Discovery and the dialog's
 opening run as at start-up; then each command types into fields, selects,
 ticks and clicks through the dialog's own handlers and prints what the dialog
 shows. Commands on the command line are separated by a ';' argument. With no
-command, commands come from standard input: a prompt (with 'help' and 'quit')
-on a terminal, a script otherwise.
+command, commands come from standard input: a prompt on a terminal (on
+Linux with line editing, history in ~/.velta_history and Tab completion), a
+script otherwise.
+)";
 
-Raw commands (any control by its template id, decimal):
-  set ID TEXT           window text of the control; TEXT is the rest of the
-                        command and may be empty
-  get ID                print the window text (a button prints its caption)
-  select ID INDEX       select entry INDEX (-1: none), then the selection change
-  check ID 0|1          set the check box, then its click
-  click ID              the click of a button or check box (1 OK and 2 Cancel
-                        end the dialog; later commands do not run)
-  file PATH             answer the next file dialog with PATH ('file -' cancels)
-  show                  every control, one line each:
-                        ID KIND "TEXT" check=0|1 sel=INDEX enabled=0|1
-                        KIND: button checkbox edit combo static progress;
-                        TEXT escapes '"', '\' and control characters (\xNN)
-select, check and click act whether the control is enabled or not.
-
-Named commands (values are typed into the fields as given):
-  emc2101 write REG DATA      set 1001, set 1002, click 1003
-  emc2101 read REG            set 1001, click 1004, print 1002
-  pca9535 write VALUE         set 1005, click 1006
-  pca9535 read                click 1007, print 1005
-  ltc2633 CMD DAC CODE        select 1015 CMD, select 1016 DAC, set 1017, click 1018
-  pca9537 write REG DATA      select 1029 REG, set 1026, click 1027
-  pca9537 read REG            select 1029 REG, click 1028, print 1026
-  eeprom write CHIP ADDR DATA select 1030 CHIP, set 1031, set 1032, click 1033
-  eeprom read CHIP ADDR       select 1030 CHIP, set 1031, click 1034, print 1032
-  gpio LINE 0|1               check the box of line 26, 27, 45, 50, 51, 52 or 57
-  uart write BYTE             set 1042, click 1040
-  uart read                   click 1041, print 1042
-  fpga read REG               set 1072, click 1074, print 1073
-  fpga write REG VALUE        set 1077, set 1079, click 1080
-  fpga write4a VALUE          set 1062, click 1063
-  testbits WORD               boxes 1043 (bit 15) to 1058 (bit 0) from the
-                              hexadecimal WORD, click 1059
-  multibeam N | channel N | beam N
-                              select the entry showing N in 1060 | 1061 | 1065
-  rfsource N                  select "Source bb" (N = code 0 to 3) in 1069
-  cdbeams                     click 1071, print its caption
-  load firmware|ep1out|afe|apod|log|tfc FILE
-                              file FILE, click 1012|1023|1076|1066|1070|1075
-                              (ep1out starts at 1022 as it stands: 'set 1022 100')
-
-Beyond the dialog (read through the dialog's request primitives):
-  eeprom dump CHIP ADDR COUNT hex dump of chip 0x50+CHIP (CHIP 0 to 7)
-  fpga dump ADDR COUNT        hex dump of FPGA registers
-                              ADDR hexadecimal, COUNT decimal; XX / XXXX: not read
-  eeprom save CHIP ADDR COUNT FILE
-                              COUNT bytes from chip 0x50+CHIP into FILE, raw; a
-                              read runs on into the next chip, as firmware does
-  firmware save COUNT FILE    the same from address 0 of chip 0x50: what 'load
-                              firmware' takes back
-  fpga save [bank B] ADDR COUNT FILE
-                              COUNT registers into FILE, one decimal number a
-                              line; in 8000..ffff the current bank, or bank B
-  verify firmware|ep1out|afe|apod|log FILE
-                              read back what that load writes from FILE (ep1out
-                              from 1022 as it stands) and compare; prints
-                              "verified N words" (bytes for firmware), or the
-                              first mismatch and "N mismatches" (exit 1)
-  load KIND FILE --verify     the load, then its verify
-  Banks are selected through register 4, read first and written back at the end.
-  Verifying reads through the register window: a TFC table cannot be verified.
-  A firmware load, and a read that lasts over a second, show a progress line on
-  standard error when it is a terminal.
-
-Output: reads print the field's text, one line, on standard output; nothing
+constexpr std::string_view kOutro =
+    R"(Output: reads print the field's text, one line, on standard output; nothing
 else goes there. A message box prints "CAPTION: TEXT" on standard error. After
 the opening ("open") and after each command, failed requests print
-"COMMAND: N request(s) failed, first 0xHRESULT" on standard error.
+"COMMAND: N request(s) failed, first 0xHRESULT" on standard error. A script is
+checked whole before anything runs, every error with its line. At the prompt a
+usage error prints its problem only and leaves the exit status as it is.
 )";
 
-namespace {
+std::string Entry(const HelpEntry& entry) {
+  return startup::FormatHelpEntry(entry, kTextColumn);
+}
 
-constexpr std::string_view kCliOptionsHelp =
-    R"(  --script FILE         one command a line ('-': standard input); '#' at the
-                        start of a word begins a comment; blank lines skipped
-  --serve               a console for programs: one JSON request a line on
-                        standard input, one JSON answer a line on standard
-                        output (the Python package velta drives it)
-)";
+// The command's name: its synopsis up to the first blank.
+std::string_view NameOf(const HelpEntry& entry) {
+  return entry.synopsis.substr(0, entry.synopsis.find(' '));
+}
 
 } // namespace
 
+const std::string_view kUsageLine = "Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]";
+
 std::string HelpText(bool platformDevice) {
-  const std::string_view text = kHelpText;
-  const std::size_t commands = text.find("Raw commands");
-  return std::string(text.substr(0, commands)) + "Options:\n" +
-         startup::OptionsHelp(platformDevice, kCliOptionsHelp) + '\n' +
-         std::string(text.substr(commands)) + '\n' + std::string(startup::kExitStatusHelp) + '\n' +
+  std::string text = std::string(kUsageLine) + "\n\n" + std::string(kIntro) + "\nOptions:\n";
+  for (const HelpEntry& entry : startup::CommonOptionsHelp(platformDevice))
+    text += Entry(entry);
+  for (const HelpEntry& entry : kOptions)
+    text += Entry(entry);
+  text += startup::OptionsNote(platformDevice);
+  for (const HelpSection& section : kSections) {
+    text += '\n' + std::string(section.heading) + '\n';
+    for (const HelpEntry& entry : section.entries)
+      text += Entry(entry);
+    text += section.note;
+  }
+  return text + '\n' + std::string(kOutro) + '\n' + std::string(startup::kExitStatusHelp) + '\n' +
          std::string(sim::kSettingsHelp);
+}
+
+std::string CommandList() {
+  std::string text;
+  for (const HelpSection& section : kSections)
+    for (const HelpEntry& entry : section.entries)
+      text += "  " + std::string(entry.synopsis) + '\n';
+  return text;
+}
+
+std::string CommandHelp(std::string_view name) {
+  std::string text;
+  for (const HelpSection& section : kSections)
+    for (const HelpEntry& entry : section.entries)
+      if (NameOf(entry) == name)
+        text += Entry(entry);
+  return text;
 }
 
 } // namespace cli

@@ -7,6 +7,7 @@ namespace startup {
 namespace {
 
 constexpr const char* kProgram = "velta-editor";
+constexpr std::size_t kHelpColumn = 24;
 
 } // namespace
 
@@ -18,8 +19,11 @@ std::string EditorHelp(bool platformDevice) {
                      "table loaders.";
   help += platformDevice ? " Without --sim it binds the attached device.\n"
                          : " It binds the simulated board.\n";
-  help += "\nOptions:\n" + OptionsHelp(platformDevice) + '\n' + std::string(kExitStatusHelp) +
-          '\n' + std::string(sim::kSettingsHelp);
+  help += "\nOptions:\n";
+  for (const HelpEntry& entry : CommonOptionsHelp(platformDevice))
+    help += FormatHelpEntry(entry, kHelpColumn);
+  help += OptionsNote(platformDevice) + '\n' + std::string(kExitStatusHelp) + '\n' +
+          std::string(sim::kSettingsHelp);
   return help;
 }
 

@@ -84,25 +84,44 @@ bool TakeCommonOption(const GivenOption& given, CommonOptions& options) {
   return true;
 }
 
-std::string OptionsHelp(bool platformDevice, std::string_view programOptions) {
-  std::string help =
-      platformDevice
-          ? "  --sim                 the simulated board instead of the attached device\n"
-          : "  --sim                 the simulated board (the default: this platform has\n"
-            "                        no device catalog of its own)\n";
-  help += "  --sim-set KEY=VALUE   a setting of the simulated board; repeatable, applied\n"
-          "                        in order (the settings are listed below)\n"
-          "  --trace[=FILE]        every property call and pause as JSON Lines, from the\n"
-          "                        first probe on, written as it happens; standard error\n"
-          "                        without FILE\n"
-          "  --virtual-time        pauses are recorded, not slept\n"
-          "  -h, --help            this help\n"
-          "  -V, --version         the version\n";
-  help += programOptions;
+std::string FormatHelpEntry(const HelpEntry& entry, std::size_t column) {
+  std::string text = "  " + std::string(entry.synopsis);
+  if (text.size() + 2 > column)
+    text += '\n' + std::string(column, ' ');
+  else
+    text.resize(column, ' ');
+  for (std::string_view lines = entry.text;;) {
+    const std::size_t newline = lines.find('\n');
+    text += lines.substr(0, newline);
+    text += '\n';
+    if (newline == std::string_view::npos)
+      return text;
+    lines.remove_prefix(newline + 1);
+    text += std::string(column, ' ');
+  }
+}
+
+std::vector<HelpEntry> CommonOptionsHelp(bool platformDevice) {
+  return {
+      {"--sim", platformDevice ? "the simulated board instead of the attached device"
+                               : "the simulated board (the default: this platform has\n"
+                                 "no device catalog of its own)"},
+      {"--sim-set KEY=VALUE", "a setting of the simulated board; repeatable, applied\n"
+                              "in order (the settings are listed below)"},
+      {"--trace[=FILE]", "every property call and pause as JSON Lines, from the\n"
+                         "first probe on, written as it happens; standard error\n"
+                         "without FILE"},
+      {"--virtual-time", "pauses are recorded, not slept"},
+      {"-h, --help", "this help"},
+      {"-V, --version", "the version"},
+  };
+}
+
+std::string OptionsNote(bool platformDevice) {
+  std::string note = "Every option that takes a value takes it as --opt VALUE or --opt=VALUE.\n";
   if (platformDevice)
-    help += "--sim-set and --virtual-time need --sim; --trace works on the device too.\n";
-  help += "Every option that takes a value takes it as --opt VALUE or --opt=VALUE.\n";
-  return help;
+    note += "--sim-set and --virtual-time need --sim; --trace works on the device too.\n";
+  return note;
 }
 
 const std::string_view kExitStatusHelp = R"(Exit status (both programs):

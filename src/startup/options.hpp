@@ -49,10 +49,21 @@ extern const std::vector<OptionSpec> kCommonOptionSpecs;
 // Takes a common option into `options`; false when the option is not one.
 bool TakeCommonOption(const GivenOption& given, CommonOptions& options);
 
-// The options part of --help: the common options, then the program's own
-// lines; `platformDevice` says whether this platform binds a device of its
-// own without --sim.
-std::string OptionsHelp(bool platformDevice, std::string_view programOptions = {});
+// One entry of --help: what to type, and its text (lines separated by '\n').
+struct HelpEntry {
+  std::string_view synopsis;
+  std::string_view text;
+};
+
+// An entry as --help prints it: its text from `column` on, with at least two
+// blanks before it, as man-page converters expect.
+std::string FormatHelpEntry(const HelpEntry& entry, std::size_t column);
+
+// The common options' entries; `platformDevice` says whether this platform
+// binds a device of its own without --sim.
+std::vector<HelpEntry> CommonOptionsHelp(bool platformDevice);
+// What --help says after the options.
+std::string OptionsNote(bool platformDevice);
 
 // Both programs' exit statuses, as --help states them.
 extern const std::string_view kExitStatusHelp;

@@ -46,7 +46,8 @@ pid_t Spawn(const std::vector<std::string>& args, const TempDir& dir, int inFd, 
     const int in = terminal != nullptr ? open(terminal, O_RDWR) : inFd;
     const int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (in < 0 || o < 0 || e < 0 || chdir(dir.path().c_str()) != 0)
+    if (in < 0 || o < 0 || e < 0 || chdir(dir.path().c_str()) != 0 ||
+        setenv("HOME", dir.path().c_str(), 1) != 0)
       _exit(127);
     dup2(in, 0);
     dup2(o, 1);
@@ -94,6 +95,52 @@ int Wait(pid_t pid, int drainFd, std::string* drained = nullptr) {
   }
 }
 
+struct Terminal {
+  int master = -1;
+  std::string name;
+
+  Terminal() {
+    master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+      throw std::runtime_error("no pseudo-terminal");
+    name = ptsname(master);
+  }
+  ~Terminal() { close(master); }
+  Terminal(const Terminal&) = delete;
+  Terminal& operator=(const Terminal&) = delete;
+
+  void Type(const std::string& keys) const {
+    if (write(master, keys.data(), keys.size()) != static_cast<ssize_t>(keys.size()))
+      throw std::runtime_error("cannot feed the terminal");
+  }
+};
+
+std::size_t Count(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+    ++n;
+  return n;
+}
+
+// Reads what the terminal shows until `what` has shown `times` times; false
+// after a while without it.
+bool WaitToShow(int master, const std::string& what, std::size_t times, std::string& shown) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (Count(shown, what) < times) {
+    if (std::chrono::steady_clock::now() > deadline)
+      return false;
+    pollfd p{master, POLLIN, 0};
+    char buffer[256];
+    if (poll(&p, 1, 20) <= 0)
+      continue;
+    const ssize_t n = read(master, buffer, sizeof buffer);
+    if (n <= 0)
+      return false;
+    shown.append(buffer, static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
 Outcome Collect(const TempDir& dir, int status) {
   return {status, ReadFile(dir.File("stdout")), ReadFile(dir.File("stderr"))};
 }
@@ -137,20 +184,38 @@ Outcome Launch(const std::vector<std::string>& args, const std::string& input) {
 Outcome LaunchOnTerminal(const std::vector<std::string>& args, const std::string& input,
                          bool errOnTerminal) {
   TempDir dir;
-  const int master = posix_openpt(O_RDWR | O_NOCTTY);
-  if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
-    throw std::runtime_error("no pseudo-terminal");
-  const std::string terminal = ptsname(master);
-  const pid_t pid = Spawn(args, dir, -1, true, terminal.c_str(), errOnTerminal);
-  if (write(master, input.data(), input.size()) != static_cast<ssize_t>(input.size()))
-    throw std::runtime_error("cannot feed the terminal");
-  fcntl(master, F_SETFL, O_NONBLOCK);
+  const Terminal terminal;
+  const pid_t pid = Spawn(args, dir, -1, true, terminal.name.c_str(), errOnTerminal);
+  terminal.Type(input);
+  fcntl(terminal.master, F_SETFL, O_NONBLOCK);
   std::string shown;
-  const int status = Wait(pid, master, &shown);
-  close(master);
+  const int status = Wait(pid, terminal.master, &shown);
   Outcome outcome = Collect(dir, status);
   if (errOnTerminal)
     outcome.err = shown;
+  return outcome;
+}
+
+Outcome Converse(const std::vector<std::string>& args, const std::vector<std::string>& keys,
+                 const std::string& history, std::string* historyAfter) {
+  TempDir dir;
+  if (!history.empty())
+    dir.Write(".velta_history", history);
+  const Terminal terminal;
+  const pid_t pid = Spawn(args, dir, -1, true, terminal.name.c_str(), true);
+  fcntl(terminal.master, F_SETFL, O_NONBLOCK);
+  std::string shown;
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    // Typed before the line editor is ready, keys would meet a cooked terminal.
+    if (!WaitToShow(terminal.master, "velta> ", i + 1, shown))
+      break;
+    terminal.Type(keys[i]);
+  }
+  const int status = Wait(pid, terminal.master, &shown);
+  Outcome outcome = Collect(dir, status);
+  outcome.err = shown;
+  if (historyAfter != nullptr)
+    *historyAfter = ReadFile(dir.File(".velta_history"));
   return outcome;
 }
 

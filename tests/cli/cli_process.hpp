@@ -40,4 +40,11 @@ Outcome Launch(const std::vector<std::string>& args, const std::string& input = 
 Outcome LaunchOnTerminal(const std::vector<std::string>& args, const std::string& input,
                          bool errOnTerminal = false);
 
+// A session at the prompt: standard input and error are a terminal, and each
+// of `keys` is typed once the prompt has shown for it. HOME is a fresh
+// directory holding `history` as .velta_history; err is what the terminal
+// showed; the history file as it is after the run goes to *historyAfter.
+Outcome Converse(const std::vector<std::string>& args, const std::vector<std::string>& keys,
+                 const std::string& history = "", std::string* historyAfter = nullptr);
+
 } // namespace cli_test

@@ -33,7 +33,39 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"set 1001 12 # comment", {"set", "1001", "12"}, {"set 1001 12", "1001 12", "12"}},
         LineCase{"file a#b", {"file", "a#b"}, {"file a#b", "a#b"}},
         LineCase{"show\r", {"show"}, {"show"}},
-        LineCase{"click 1074#x", {"click", "1074#x"}, {"click 1074#x", "1074#x"}}));
+        LineCase{"click 1074#x", {"click", "1074#x"}, {"click 1074#x", "1074#x"}},
+        // Quoting as a shell does it; nothing is expanded.
+        LineCase{"load tfc \"my tfc.txt\"",
+                 {"load", "tfc", "my tfc.txt"},
+                 {"load tfc my tfc.txt", "tfc my tfc.txt", "my tfc.txt"}},
+        LineCase{"set 1001 ''", {"set", "1001", ""}, {"set 1001 ", "1001 ", ""}},
+        LineCase{
+            "set 1001 a\\ \\ b", {"set", "1001", "a  b"}, {"set 1001 a  b", "1001 a  b", "a  b"}},
+        LineCase{"set 1001 \"say \\\"hi\\\" $x \\n\"",
+                 {"set", "1001", "say \"hi\" $x \\n"},
+                 {"set 1001 say \"hi\" $x \\n", "1001 say \"hi\" $x \\n", "say \"hi\" $x \\n"}},
+        LineCase{"file 'it''s' '#' \\#x # gone",
+                 {"file", "its", "#", "#x"},
+                 {"file its # #x", "its # #x", "# #x", "#x"}},
+        LineCase{"set 1001 'a \"b\"'\"'c'\"",
+                 {"set", "1001", "a \"b\"'c'"},
+                 {"set 1001 a \"b\"'c'", "1001 a \"b\"'c'", "a \"b\"'c'"}}));
+
+TEST(ScriptLine, WrittenTextKeepsTheQuotes) {
+  const auto command = ParseScriptLine("  load tfc \"my tfc.txt\"  # the table");
+  ASSERT_TRUE(command.has_value());
+  EXPECT_EQ(command->Text(), "load tfc \"my tfc.txt\"");
+  EXPECT_EQ(command->error, "");
+}
+
+TEST(ScriptLine, UnterminatedQuoteIsAnError) {
+  for (const char* line : {"load tfc \"my tfc.txt", "set 1001 it's", "set 1001 \"a\\\""}) {
+    const auto command = ParseScriptLine(line, 4);
+    ASSERT_TRUE(command.has_value()) << line;
+    EXPECT_EQ(command->error, "unterminated quote") << line;
+    EXPECT_EQ(command->Text(), line);
+  }
+}
 
 TEST(ScriptLine, BlankAndCommentLinesGiveNothing) {
   for (const char* line : {"", "   ", "\t\r", "# a comment", "   #x y z", "#"})

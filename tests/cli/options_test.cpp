@@ -39,6 +39,17 @@ TEST(Options, OptionsAfterACommandAreItsArguments) {
   EXPECT_EQ(parsed.options.commands.at(0).Tail(2), "--help");
 }
 
+TEST(Options, StopOnErrorAndReadChunk) {
+  const auto defaults = Parse({"show"});
+  EXPECT_FALSE(defaults.options.stopOnError);
+  EXPECT_EQ(defaults.options.readChunk, 32u);
+  const auto parsed = Parse({"--stop-on-error", "--read-chunk", "4096", "show"});
+  ASSERT_EQ(parsed.error, "");
+  EXPECT_TRUE(parsed.options.stopOnError);
+  EXPECT_EQ(parsed.options.readChunk, 4096u);
+  EXPECT_EQ(Parse({"--read-chunk=1"}).options.readChunk, 1u);
+}
+
 TEST(Options, ScriptInBothForms) {
   for (const auto& args : {std::vector<std::string>{"--script", "-"}, {"--script=-"}}) {
     const auto parsed = Parse(args);
@@ -64,6 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{{"--sim-set"}, "--sim-set needs a value"},
                       BadCase{{"--script"}, "--script needs a value"},
                       BadCase{{"--trace="}, "--trace= needs a value"},
+                      BadCase{{"--read-chunk"}, "--read-chunk needs a value"},
+                      BadCase{{"--read-chunk", "0"}, "--read-chunk: invalid N '0' (1 to 4096)"},
+                      BadCase{{"--read-chunk=4097"}, "--read-chunk: invalid N '4097' (1 to 4096)"},
+                      BadCase{{"--read-chunk=32k"}, "--read-chunk: invalid N '32k' (1 to 4096)"},
                       BadCase{{"--script", "s.txt", "show"},
                               "--script and commands on the command line exclude each other"}));
 

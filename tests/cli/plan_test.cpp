@@ -1,5 +1,7 @@
 #include "cli/plan.hpp"
 
+#include "cli/usage.hpp"
+
 #include <gtest/gtest.h>
 
 namespace cli {
@@ -70,12 +72,35 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"rfsource 0", {SelectEntry{1069, "Source 00"}}},
         PlanCase{"rfsource 2", {SelectEntry{1069, "Source 10"}}},
         PlanCase{"cdbeams", {Click{1071}, PrintText{1071}}},
-        PlanCase{"load firmware fw.bin", {QueueFile{"fw.bin"}, Click{1012}}, true},
-        PlanCase{"load ep1out d.bin", {QueueFile{"d.bin"}, Click{1023}}},
-        PlanCase{"load afe a.bin", {QueueFile{"a.bin"}, Click{1076}}},
-        PlanCase{"load apod a.txt", {QueueFile{"a.txt"}, Click{1066}}},
-        PlanCase{"load log my table.txt", {QueueFile{"my table.txt"}, Click{1070}}},
+        PlanCase{
+            "load firmware fw.bin", {CheckFile{"fw.bin"}, QueueFile{"fw.bin"}, Click{1012}}, true},
+        PlanCase{"load ep1out d.bin", {CheckFile{"d.bin"}, QueueFile{"d.bin"}, Click{1023}}},
+        PlanCase{"load afe a.bin", {CheckFile{"a.bin"}, QueueFile{"a.bin"}, Click{1076}}},
+        PlanCase{"load apod a.txt", {CheckFile{"a.txt"}, QueueFile{"a.txt"}, Click{1066}}},
+        PlanCase{"load log 'my table.txt'",
+                 {CheckFile{"my table.txt"}, QueueFile{"my table.txt"}, Click{1070}}},
         PlanCase{"load tfc -", {QueueFile{std::nullopt}, Click{1075}}}));
+
+// A read compares what it printed with the rest of the command after "=".
+INSTANTIATE_TEST_SUITE_P(
+    Expectations, PlanTest,
+    ::testing::Values(
+        PlanCase{"expect 1073 0x1234 (4660)", {ExpectText{1073, "0x1234 (4660)", "expect 1073"}}},
+        PlanCase{"expect 1001 ''", {ExpectText{1001, "", "expect 1001"}}},
+        PlanCase{"fpga read 1f = 0x1234 (4660)",
+                 {SetText{1072, "1f"}, Click{1074}, PrintText{1073},
+                  ExpectText{1073, "0x1234 (4660)", "fpga read 1f"}}},
+        PlanCase{"eeprom read 0 10 = 5a",
+                 {SelectIndex{1030, 0}, SetText{1031, "10"}, Click{1034}, PrintText{1032},
+                  ExpectText{1032, "5a", "eeprom read 0 10"}}},
+        PlanCase{"pca9535 read = 55aa",
+                 {Click{1007}, PrintText{1005}, ExpectText{1005, "55aa", "pca9535 read"}}},
+        PlanCase{
+            "cdbeams = \"Read CD Beams: 4661\"",
+            {Click{1071}, PrintText{1071}, ExpectText{1071, "Read CD Beams: 4661", "cdbeams"}}},
+        // A field value of "=" stays a value where the command needs one.
+        PlanCase{"fpga write 1f =", {SetText{1077, "1f"}, SetText{1079, "="}, Click{1080}}},
+        PlanCase{"set 1001 = 5", {SetText{1001, "= 5"}}}));
 
 INSTANTIATE_TEST_SUITE_P(
     Extras, PlanTest,
@@ -140,7 +165,20 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"eeprom dump 0 fff0 17", "invalid COUNT '17' (1 to 16 from this ADDR)"},
         ErrorCase{"fpga dump 10000 1", "invalid ADDR '10000'"},
         ErrorCase{"load bitstream x", "load needs one of: firmware, ep1out, afe, apod, log, tfc"},
-        ErrorCase{"load firmware", "usage of this command: load firmware FILE"}));
+        ErrorCase{"load firmware", "usage of this command: load firmware FILE"},
+        ErrorCase{"load tfc \"my tfc.txt", "unterminated quote"},
+        ErrorCase{"uart write 41 = 41", "only a read takes '= EXPECTED'"},
+        ErrorCase{"fpga read 1f 5a", "usage of this command: fpga read REG"},
+        ErrorCase{"expect 9999 x", "no control with id 9999"}));
+
+TEST(Plan, EveryCommandHasItsHelpEntry) {
+  for (const CommandWords& command : KnownCommands()) {
+    const std::string entry = "  " + std::string(command.name) +
+                              (command.sub.empty() ? "" : " " + std::string(command.sub));
+    const std::string help = CommandHelp(command.name);
+    EXPECT_NE(help.find(entry), std::string::npos) << entry;
+  }
+}
 
 } // namespace
 } // namespace cli

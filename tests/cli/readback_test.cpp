@@ -74,9 +74,11 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"fpga save bank 6 ffff 1 b.txt", {FpgaSave{0xFFFF, 1, 6, "b.txt"}}},
         PlanCase{"verify afe t.bin", {VerifyTable{Table::Afe, "t.bin"}}},
         PlanCase{"load log my log.txt --verify",
-                 {QueueFile{"my log.txt"}, Click{1070}, VerifyTable{Table::Log, "my log.txt"}}},
+                 {CheckFile{"my log.txt"}, QueueFile{"my log.txt"}, Click{1070},
+                  VerifyTable{Table::Log, "my log.txt"}}},
         PlanCase{"load ep1out e.bin --verify",
-                 {QueueFile{"e.bin"}, Click{1023}, VerifyTable{Table::Ep1out, "e.bin"}}}));
+                 {CheckFile{"e.bin"}, QueueFile{"e.bin"}, Click{1023},
+                  VerifyTable{Table::Ep1out, "e.bin"}}}));
 
 struct ErrorCase {
   const char* line;

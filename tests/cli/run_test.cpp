@@ -81,7 +81,53 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"click", "1", ";", "get", "1012"},
                    0,
                    "",
-                   "velta-cli: the dialog has ended; 1 command(s) not run\n"}));
+                   "velta-cli: the dialog has ended; 1 command(s) not run\n"},
+        // Expectations: the read prints as always; a mismatch makes the status 1
+        // and the commands after it still run.
+        StatusCase{{"--sim-set", "reg.1f=5", "fpga", "read", "1f", "=", "0x0005 (5)"},
+                   0,
+                   "0x0005 (5)\n",
+                   ""},
+        StatusCase{{"--sim-set", "reg.1f=5", "fpga", "read", "1f", "=", "0x1234", "(4660)", ";",
+                    "get", "1012"},
+                   1,
+                   "0x0005 (5)\nLoad Firmware...\n",
+                   "fpga read 1f: got \"0x0005 (5)\", want \"0x1234 (4660)\"\n"},
+        StatusCase{{"--sim-set", "reg.1f=10", "--sim-set", "reg.1d=4", "cdbeams", "=",
+                    "Read CD Beams: 13", ";", "eeprom", "read", "0", "10", "=", "ff"},
+                   0,
+                   "Read CD Beams: 13\nff\n",
+                   ""},
+        StatusCase{{"expect", "1012", "Load Firmware...", ";", "expect", "1012", "Load"},
+                   1,
+                   "",
+                   "expect 1012: got \"Load Firmware...\", want \"Load\"\n"},
+        // --stop-on-error ends the run at each kind of problem.
+        StatusCase{{"--stop-on-error", "pca9537", "write", "0", "1", ";", "get", "1012"},
+                   1,
+                   "",
+                   "PCA9537 WRITE ERROR: Can't write to input register\n"
+                   "velta-cli: stopped at the first error; 1 command(s) not run\n"},
+        StatusCase{{"--stop-on-error", "--sim-set", "i2c-absent=4c", "emc2101", "read", "fd", ";",
+                    "get", "1012"},
+                   3,
+                   "ff\n",
+                   "emc2101 read fd: 2 request(s) failed, first 0x8007001f\n"
+                   "velta-cli: stopped at the first error; 1 command(s) not run\n"},
+        StatusCase{{"--stop-on-error", "expect", "1012", "x", ";", "get", "1012"},
+                   1,
+                   "",
+                   "expect 1012: got \"Load Firmware...\", want \"x\"\n"
+                   "velta-cli: stopped at the first error; 1 command(s) not run\n"},
+        StatusCase{{"--stop-on-error", "load", "tfc", "/nonexistent", ";", "get", "1012"},
+                   1,
+                   "",
+                   "velta-cli: cannot read /nonexistent: No such file or directory\n"
+                   "velta-cli: stopped at the first error; 1 command(s) not run\n"},
+        StatusCase{{"--stop-on-error", "get", "1012", ";", "get", "1075"},
+                   0,
+                   "Load Firmware...\nTFC Load...\n",
+                   ""}));
 
 TEST(ExitStatus, FailedRequestInTheOpening) {
   // Call 3 is the first GPIO get (after the two probes): line 26 reads as clear.
@@ -173,19 +219,20 @@ TEST(Script, DashReadsStandardInput) {
   EXPECT_EQ(r.out, "0xbeef (48879)\n");
 }
 
-TEST(Script, AnErrorStopsTheWholeScriptBeforeAnythingRuns) {
+TEST(Script, QuotedWordsAndEmptyText) {
   TempDir dir;
-  const std::string script =
-      dir.Write("s.txt", "fpga write 10 1\n\nfpga reed 10\nclick 9999\nfpga read 10\n");
-  const Outcome r = Launch({"--trace=" + dir.File("t.jsonl"), "--script", script});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "velta-cli: script line 3: fpga reed 10: fpga needs one of: read, write, "
-                   "write4a, dump, save\n"
-                   "velta-cli: script line 4: click 9999: no control with id 9999\n" +
-                       kUsage);
-  // Nothing reached the board: not even discovery ran.
-  EXPECT_EQ(ReadFile(dir.File("t.jsonl")), "");
+  dir.Write("my tfc.txt", "1\n");
+  const std::string script = dir.Write("s.txt", "set 1001 'x'\n"
+                                                "set 1001 ''\n"
+                                                "get 1001\n"
+                                                "set 1024 \"say \\\"hi\\\"\"  it\\'s\n"
+                                                "get 1024\n"
+                                                "load tfc \"" +
+                                                    dir.File("my tfc.txt") + "\"\n");
+  const Outcome r = Launch({"--virtual-time", "--script", script});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "\nsay \"hi\"  it's\n");
+  EXPECT_EQ(r.err, "");
 }
 
 struct UsageCase {
@@ -207,7 +254,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         UsageCase{{"--bogus"}, "unknown option --bogus"},
         UsageCase{{"--sim-set"}, "--sim-set needs a value"},
-        UsageCase{{"--script", "/nonexistent/s.txt"}, "cannot read script /nonexistent/s.txt"},
+        UsageCase{{"--script", "/nonexistent/s.txt"},
+                  "cannot read script /nonexistent/s.txt: No such file or directory"},
+        UsageCase{{"--script", "/"}, "cannot read script /: Is a directory"},
+        // Standard input is an empty file here.
+        UsageCase{{}, "the script from standard input has no commands"},
+        UsageCase{{"--read-chunk", "0", "show"}, "--read-chunk: invalid N '0' (1 to 4096)"},
+        UsageCase{{"uart", "write", "41", "=", "41"},
+                  "uart write 41 = 41: only a read takes '= EXPECTED'"},
         UsageCase{{"frob"}, "frob: unknown command 'frob'"},
         UsageCase{{"get", "4242"}, "get 4242: no control with id 4242"},
         UsageCase{{"check", "1043", "yes"}, "check 1043 yes: invalid state (0 or 1) 'yes'"},
@@ -291,21 +345,109 @@ TEST(Progress, FirmwareLoadOnATerminalShowsItsPercentages) {
   EXPECT_EQ(r.err, "\rload firmware: 50 %\rload firmware: 100 %\r\n");
 }
 
-TEST(Prompt, OnATerminal) {
-  const Outcome r = LaunchOnTerminal(
-      {"--sim-set", "reg.1f=5"}, "fpga read 1f\n\nfrob\nhelp\nfpga write 1f 6 # x\nget 1079\nquit\n"
-                                 "fpga read 1f\n");
-  EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.out, "0x0005 (5)\n" + std::string(cli::kHelpText) + "6\n");
-  EXPECT_EQ(r.err, "velta> velta> velta> velta-cli: frob: unknown command 'frob'\n" + kUsage +
-                       "velta> velta> velta> velta> \n");
+struct PromptCase {
+  const char* name;
+  std::vector<std::string> keys;
+  std::string history;
+  int status;
+  std::string out;
+  // Shown on the terminal; nullptr: not checked.
+  const char* shown;
+};
+
+class PromptTest : public ::testing::TestWithParam<PromptCase> {};
+
+TEST_P(PromptTest, SessionOnATerminal) {
+  const PromptCase& c = GetParam();
+  const Outcome r = Converse({"--virtual-time", "--sim-set", "reg.1f=5"}, c.keys, c.history);
+  EXPECT_EQ(r.status, c.status) << r.err;
+  EXPECT_EQ(r.out, c.out) << r.err;
+  if (c.shown != nullptr) {
+    EXPECT_NE(r.err.find(c.shown), std::string::npos) << r.err;
+  }
+  // The usage line belongs to the command line, not to the prompt.
+  EXPECT_EQ(r.err.find("Usage:"), std::string::npos) << r.err;
 }
 
-TEST(Prompt, EndOfInputEndsIt) {
-  const Outcome r = LaunchOnTerminal({}, "pca9537 write 0 1\n\x04");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "velta> PCA9537 WRITE ERROR: Can't write to input register\nvelta> \n");
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, PromptTest,
+    ::testing::Values(
+        // A typo prints its problem and leaves the exit status to what ran.
+        PromptCase{"TypoThenGoodCommand",
+                   {"frob\r", "fpga read 1f\r", "\x04"},
+                   "",
+                   0,
+                   "0x0005 (5)\n",
+                   "velta-cli: frob: unknown command 'frob'\r\n"},
+        PromptCase{"UnterminatedQuote",
+                   {"set 1001 'a\r", "quit\r"},
+                   "",
+                   0,
+                   "",
+                   "velta-cli: set 1001 'a: unterminated quote\r\n"},
+        PromptCase{"MessageBoxSetsTheStatus",
+                   {"pca9537 write 0 1\r", "quit\r"},
+                   "",
+                   1,
+                   "",
+                   "PCA9537 WRITE ERROR: Can't write to input register\r\n"},
+        // Up recalls the line kept from an earlier session.
+        PromptCase{"HistoryRecall",
+                   {"\x1b[A\r", "quit\r"},
+                   "_HiStOrY_V2_\nfpga\\040read\\0401f\n",
+                   0,
+                   "0x0005 (5)\n",
+                   nullptr},
+        // What the terminal shows of it is redrawn; the read that ran tells.
+        PromptCase{"CompletesNamesAndSecondWords",
+                   {"fp\tre\t1f\r", "quit\r"},
+                   "",
+                   0,
+                   "0x0005 (5)\n",
+                   nullptr},
+        PromptCase{
+            "HelpOfOneCommand",
+            {"help fpga\r", "quit\r"},
+            "",
+            0,
+            "  fpga read REG               set 1072, click 1074, print 1073\n"
+            "  fpga write REG VALUE        set 1077, set 1079, click 1080\n"
+            "  fpga write4a VALUE          set 1062, click 1063\n"
+            "  fpga dump ADDR COUNT        hex dump of FPGA registers; ADDR hexadecimal, "
+            "COUNT\n"
+            "                              decimal; XXXX: not read\n"
+            "  fpga save [bank B] ADDR COUNT FILE\n"
+            "                              COUNT registers into FILE, one decimal number a\n"
+            "                              line; in 8000..ffff the current bank, or bank B\n",
+            nullptr},
+        PromptCase{"HelpOfAnUnknownCommand",
+                   {"help frob\r", "quit\r"},
+                   "",
+                   0,
+                   "",
+                   "velta-cli: help frob: no command 'frob'\r\n"},
+        // OK ends the dialog and with it the session.
+        PromptCase{"OkEndsTheSession", {"click 1\r", "fpga read 1f\r"}, "", 0, "", nullptr}),
+    [](const ::testing::TestParamInfo<PromptCase>& p) { return p.param.name; });
+
+TEST(Prompt, HelpListsTheCommandsOnly) {
+  const Outcome r = Converse({}, {"help\r", "quit\r"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, cli::CommandList());
+  for (const char* line :
+       {"  set ID [TEXT]\n", "  expect ID [TEXT]\n", "  eeprom dump CHIP ADDR COUNT\n",
+        "  load tfc FILE\n", "  help [COMMAND]\n", "  quit\n"})
+    EXPECT_NE(r.out.find(line), std::string::npos) << line;
+  for (const char* option : {"--sim", "--trace", "--script", "--help"})
+    EXPECT_EQ(r.out.find(option), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("click 1074"), std::string::npos) << r.out;
+}
+
+TEST(Prompt, KeepsTheHistoryInTheHomeDirectory) {
+  std::string history;
+  const Outcome r = Converse({}, {"fpga read 1f\r", "frob\r", "quit\r"}, "", &history);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(history, "_HiStOrY_V2_\nfpga\\040read\\0401f\nfrob\nquit\n");
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // the dialog must send, composed here from the record layouts.
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "cli_process.hpp"
 
@@ -152,6 +154,96 @@ TEST(Trace, FirmwareLoadThenVerify) {
       Line(Vendor(2, 0xBC, 0x50, 2), "0020", 2, "0020") +
       Line(Vendor(1, 0xBD, 0x50, 1), "00", 1, imageHex.substr(64));
   EXPECT_EQ(ReadFile(dir.File("t.jsonl")), expected);
+}
+
+// The reads of an erased chip 0: the pointer, then `length` bytes.
+std::string ErasedRead(unsigned address, unsigned length) {
+  char pointer[8];
+  std::snprintf(pointer, sizeof pointer, "%04x", address);
+  return Line(Vendor(2, 0xBC, 0x50, 2), pointer, 2, pointer) +
+         Line(Vendor(1, 0xBD, 0x50, length), Repeat("00", length), length, Repeat("ff", length));
+}
+
+struct ChunkCase {
+  std::vector<std::string> options;
+  std::vector<std::pair<unsigned, unsigned>> reads; // address, length
+};
+
+class ReadChunkTest : public ::testing::TestWithParam<ChunkCase> {};
+
+TEST_P(ReadChunkTest, DumpReadsInChunks) {
+  TempDir dir;
+  std::vector<std::string> args = {"--virtual-time", "--trace=" + dir.File("t.jsonl")};
+  args.insert(args.end(), GetParam().options.begin(), GetParam().options.end());
+  args.insert(args.end(), {"eeprom", "dump", "0", "8", "40"});
+  const Outcome r = Launch(args);
+  EXPECT_EQ(r.status, 0) << r.err;
+  std::string expected = Opening();
+  for (const auto& [address, length] : GetParam().reads)
+    expected += ErasedRead(address, length);
+  EXPECT_EQ(ReadFile(dir.File("t.jsonl")), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Chunks, ReadChunkTest,
+                         ::testing::Values(ChunkCase{{}, {{0x08, 32}, {0x28, 8}}},
+                                           ChunkCase{{"--read-chunk", "16"},
+                                                     {{0x08, 16}, {0x18, 16}, {0x28, 8}}},
+                                           ChunkCase{{"--read-chunk=4096"}, {{0x08, 40}}}));
+
+struct RefusalCase {
+  std::vector<std::string> args;
+  int status;
+  std::string err;
+  std::string input = "";
+};
+
+class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+// A refused command sends nothing: the trace holds the opening only.
+TEST_P(RefusalTest, SendsNothing) {
+  TempDir dir;
+  std::vector<std::string> args = {"--virtual-time", "--trace=" + dir.File("t.jsonl")};
+  args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+  const Outcome r = Launch(args, GetParam().input);
+  EXPECT_EQ(r.status, GetParam().status);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, GetParam().err);
+  EXPECT_EQ(ReadFile(dir.File("t.jsonl")), Opening());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loads, RefusalTest,
+    ::testing::Values(
+        RefusalCase{{"load", "firmware", "/nonexistent"},
+                    1,
+                    "velta-cli: cannot read /nonexistent: No such file or directory\n"},
+        RefusalCase{{"load", "tfc", "/"}, 1, "velta-cli: cannot read /: Is a directory\n"},
+        RefusalCase{{"load", "afe", "/dev/null"},
+                    1,
+                    "velta-cli: cannot read /dev/null: not a regular file\n"},
+        // Every usage error of a script in one pass, each with its line.
+        RefusalCase{{"--script", "-"},
+                    2,
+                    "velta-cli: script line 3: fpga reed 10: fpga needs one of: read, write, "
+                    "write4a, dump, save\n"
+                    "velta-cli: script line 4: channel 0: no entry '0' in 1061 (entries '1' to "
+                    "'128')\n"
+                    "velta-cli: script line 5: load tfc \"my tfc.txt: unterminated quote\n"
+                    "velta-cli: script line 6: click 9999: no control with id 9999\n"
+                    "Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]\n",
+                    "fpga write 10 1\n\nfpga reed 10\nchannel 0\nload tfc \"my tfc.txt\n"
+                    "click 9999\nfpga read 10\n"}));
+
+TEST(Refusal, UnreadableFile) {
+  if (geteuid() == 0)
+    GTEST_SKIP() << "root reads every file";
+  TempDir dir;
+  const std::string table = dir.Write("table.txt", "1\n");
+  chmod(table.c_str(), 0);
+  const Outcome r = Launch({"--trace=" + dir.File("t.jsonl"), "load", "log", table});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "velta-cli: cannot read " + table + ": Permission denied\n");
+  EXPECT_EQ(ReadFile(dir.File("t.jsonl")), Opening());
 }
 
 } // namespace

@@ -14,10 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(command.words.size() == command.tails.size());
     FUZZ_CHECK(command.line > previous && command.line <= lines);
     previous = command.line;
+    FUZZ_CHECK(!command.Text().empty() && text.find(command.Text()) != std::string::npos);
     for (std::size_t i = 0; i < command.words.size(); ++i) {
-      FUZZ_CHECK(!command.words[i].empty());
       FUZZ_CHECK(command.tails[i].starts_with(command.words[i]));
-      FUZZ_CHECK(text.find(command.tails[i]) != std::string::npos);
+      FUZZ_CHECK(i == 0 || command.tails[i - 1].ends_with(command.tails[i]));
     }
     cli::MakePlan(command);
   }
