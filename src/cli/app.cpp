@@ -9,6 +9,7 @@
 
 #include "cli/options.hpp"
 #include "cli/plan.hpp"
+#include "cli/replay_runner.hpp"
 #include "cli/runner.hpp"
 #include "cli/usage.hpp"
 #include "sim/config.hpp"
@@ -66,6 +67,12 @@ void RunPrompt(Runner& runner, Console& io) {
   io.err << '\n';
 }
 
+// --replay: the trace's calls instead of commands, on the same backend.
+int Replay(const std::string& path, Console& io, ks::DeviceCatalog& catalog, ks::Clock& clock,
+           sim::Trace& trace) {
+  return RunReplay(path, {io.out, io.err, [&trace] { trace.Flush(); }}, catalog, clock);
+}
+
 void RunBatch(Runner& runner, const std::vector<Planned>& batch, std::ostream& err) {
   for (const Planned& p : batch)
     if (const auto problem = runner.Check(p.plan))
@@ -103,7 +110,7 @@ int RunCli(std::span<const std::string> args, Console io, PlatformDevice platfor
   // The commands, checked whole before the device is touched.
   std::vector<Command> commands = options.commands;
   const bool interactive = commands.empty() && !options.script && io.inIsTerminal;
-  if (commands.empty() && !interactive) {
+  if (commands.empty() && !interactive && !options.replay) {
     std::optional<std::string> text;
     if (options.script && *options.script != "-") {
       std::ifstream file(*options.script, std::ios::binary);
@@ -152,11 +159,13 @@ int RunCli(std::span<const std::string> args, Console io, PlatformDevice platfor
     trace.StreamTo(options.traceFile.empty() ? &io.err : &traceFile);
   }
 
+  ks::DeviceCatalog* catalog = onDevice ? platform.catalog : &simulator->catalog();
+  ks::Clock* clock = onDevice ? platform.clock : &simulator->clock();
   int status = 0;
-  {
-    Runner runner(*simulator, {io.out, io.err, io.errIsTerminal},
-                  onDevice ? platform.catalog : &simulator->catalog(),
-                  onDevice ? platform.clock : &simulator->clock());
+  if (options.replay) {
+    status = Replay(*options.replay, io, *catalog, *clock, trace);
+  } else {
+    Runner runner(*simulator, {io.out, io.err, io.errIsTerminal}, catalog, clock);
     if (runner.Open()) {
       if (interactive)
         RunPrompt(runner, io);

@@ -28,7 +28,7 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
         parsed.error = "--trace= needs a file name";
         return parsed;
       }
-    } else if (arg == "--sim-set" || arg == "--script") {
+    } else if (arg == "--sim-set" || arg == "--script" || arg == "--replay") {
       if (i + 1 == args.size()) {
         parsed.error = arg + " needs a value";
         return parsed;
@@ -36,6 +36,8 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
       const std::string& value = args[++i];
       if (arg == "--script")
         o.script = value;
+      else if (arg == "--replay")
+        o.replay = value;
       else
         o.simSettings.push_back(value);
     } else {
@@ -46,6 +48,8 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
   o.commands = SplitArguments(args.subspan(i));
   if (o.script && !o.commands.empty())
     parsed.error = "--script and commands on the command line exclude each other";
+  if (o.replay && (o.script || !o.commands.empty()))
+    parsed.error = "--replay excludes commands and --script";
   return parsed;
 }
 

@@ -22,6 +22,8 @@ struct Options {
   std::string traceFile;
   // "--script FILE"; "-" is standard input.
   std::optional<std::string> script;
+  // "--replay FILE": re-send a recorded trace instead of running commands.
+  std::optional<std::string> replay;
   std::vector<Command> commands;
 };
 
