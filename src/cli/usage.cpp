@@ -5,6 +5,7 @@ namespace cli {
 const std::string_view kUsageLine = "Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]";
 
 const std::string_view kHelpText = R"(Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]
+       velta-cli [OPTIONS] --replay FILE
 
 Drives the Velta Editor dialog without a window. Discovery and the dialog's
 opening run as at start-up; then each command types into fields, selects,
@@ -21,6 +22,7 @@ Options:
   --virtual-time        pauses are recorded, not slept
   --script FILE         one command a line ('-': standard input); '#' at the
                         start of a word begins a comment; blank lines skipped
+  --replay FILE         re-send the calls of a trace (see Replay below)
   --help, --version
 
 Raw commands (any control by its template id, decimal):
@@ -76,6 +78,21 @@ Output: reads print the field's text, one line, on standard output; nothing
 else goes there. A message box prints "CAPTION: TEXT" on standard error. After
 the opening ("open") and after each command, failed requests print
 "COMMAND: N request(s) failed, first 0xHRESULT" on standard error.
+
+Replay: discovery binds the device as at start-up (with its probes; the
+dialog's opening is not sent), then each property call of the trace FILE is
+sent again in order with its recorded record, data and length, and each
+recorded pause is taken (recorded only, under --virtual-time). A call whose
+result code or buffer after the call differs from the recording prints
+  #N SUMMARY: expected hr 0xHHHHHHHH out HEX, got hr 0xHHHHHHHH out HEX
+on standard output: N counts the calls of FILE (pauses not counted), SUMMARY
+names the request ("FPGA get 0x001f", "pairs 8 from 0x8000", "I2C read 0x50",
+"GPIO get 57", "property 3 get", "basic support DeviceRequestSet"), a buffer
+over 16 bytes shows @0xOFFSET and up to 16 bytes from its first difference,
+'-' an empty one. Then "replayed N calls, M differ". The whole file is checked
+before anything is sent. Exit status: 0 no difference, 4 a call differs, 1 no
+device, 2 FILE unreadable or a line that is not a trace event (named by its
+number). --trace records the replay, which can be replayed in turn.
 
 Exit status: 0 success; 1 a message box (including "No device found: Velta
 Device") or a failed verification; 2 a usage error (a script is checked whole
