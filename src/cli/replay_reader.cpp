@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -20,27 +21,20 @@ std::string Quoted(std::string_view key) {
   return "\"" + std::string(key) + "\"";
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  return -1;
+// Exactly the digits of text, nothing before or after them.
+template <class Number> bool ReadHex(std::string_view text, Number& value) {
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value, 16);
+  return error == std::errc() && stop == end;
 }
 
 std::optional<std::vector<std::uint8_t>> HexBytes(std::string_view text) {
   if (text.size() % 2 != 0)
     return std::nullopt;
   std::vector<std::uint8_t> bytes(text.size() / 2);
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const int high = HexDigit(text[2 * i]);
-    const int low = HexDigit(text[2 * i + 1]);
-    if (high < 0 || low < 0)
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    if (!ReadHex(text.substr(2 * i, 2), bytes[i]))
       return std::nullopt;
-    bytes[i] = static_cast<std::uint8_t>(high << 4 | low);
-  }
   return bytes;
 }
 
@@ -73,19 +67,13 @@ public:
 
   ks::HResult Result(std::string_view key) {
     const json& value = object_.at(std::string(key));
-    std::optional<std::vector<std::uint8_t>> digits;
-    if (value.is_string()) {
-      const std::string& text = value.get_ref<const std::string&>();
-      if (text.size() == 10 && text.starts_with("0x"))
-        digits = HexBytes(std::string_view(text).substr(2));
-    }
-    if (!digits) {
+    std::uint32_t hr = 0;
+    const std::string* text = value.is_string() ? &value.get_ref<const std::string&>() : nullptr;
+    if (text == nullptr || text->size() != 10 || !text->starts_with("0x") ||
+        !ReadHex(std::string_view(*text).substr(2), hr)) {
       Fail(Quoted(key) + " is not 0x and 8 hexadecimal digits");
       return 0;
     }
-    std::uint32_t hr = 0;
-    for (const std::uint8_t b : *digits)
-      hr = hr << 8 | b;
     return static_cast<ks::HResult>(hr);
   }
 
