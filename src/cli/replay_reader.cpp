@@ -18,7 +18,10 @@ constexpr std::array<std::string_view, 5> kPropertyKeys = {"prop", "data", "len"
 constexpr std::string_view kSleepKey = "sleep_ms";
 
 std::string Quoted(std::string_view key) {
-  return "\"" + std::string(key) + "\"";
+  std::string text(1, '"');
+  text += key;
+  text += '"';
+  return text;
 }
 
 // Exactly the digits of text, nothing before or after them.
