@@ -199,6 +199,9 @@ void TraceReader::Rewind() {
   file_.seekg(0);
   lineNumber_ = 0;
   error_.clear();
+  // A pipe cannot be read twice, and an empty second pass would look clean.
+  if (!file_)
+    error_ = "cannot be read twice (a pipe?); the trace must be a file";
 }
 
 } // namespace cli

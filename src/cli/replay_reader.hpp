@@ -32,9 +32,11 @@ public:
   // The next event; false at the end of the file or at a line that is not a
   // trace event (error() then says which line and why).
   bool Next(sim::TraceEvent& event);
-  // "line N: ..." after a refused line or a read failure; empty otherwise.
+  // "line N: ..." after a refused line or a read failure, the problem after a
+  // failed Rewind(); empty otherwise.
   const std::string& error() const { return error_; }
-  // Back to the first line, for a second pass.
+  // Back to the first line, for a second pass; error() says when the file
+  // cannot go back.
   void Rewind();
 
 private:

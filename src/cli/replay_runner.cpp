@@ -25,11 +25,12 @@ bool CheckTrace(TraceReader& reader, const std::string& path, ReplayStreams& io)
   sim::TraceEvent event;
   while (reader.Next(event)) {
   }
+  if (reader.error().empty())
+    reader.Rewind();
   if (!reader.error().empty()) {
     Err(io) << "velta-cli: " << path << " " << reader.error() << '\n';
     return false;
   }
-  reader.Rewind();
   return true;
 }
 

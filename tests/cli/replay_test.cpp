@@ -1,6 +1,9 @@
 // Traces read back and refused line by line, replayed calls named, and whole
 // replays through the program on two configurations of the simulated board.
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
 
 #include "cli/options.hpp"
 #include "cli/replay_reader.hpp"
@@ -295,6 +298,20 @@ TEST_F(Replay, RefusedFilesSendNothing) {
   const Outcome missing = Run({}, dir_.File("none.jsonl"));
   EXPECT_EQ(missing.status, 2);
   EXPECT_EQ(missing.err, "velta-cli: cannot read the trace " + dir_.File("none.jsonl") + "\n");
+}
+
+// Read twice: a pipe, which cannot go back, is refused rather than replayed
+// as if it were empty.
+TEST_F(Replay, PipeIsRefused) {
+  const std::string fifo = dir_.File("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::thread writer([&] { std::ofstream(fifo) << ReadFile(Trace()); });
+  const Outcome r = Run({}, fifo);
+  writer.join();
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "velta-cli: " + fifo + " cannot be read twice (a pipe?); the trace must be a file\n");
+  EXPECT_EQ(ReadFile(dir_.File("sent.jsonl")), "");
 }
 
 } // namespace
