@@ -12,6 +12,7 @@
 #include "cli/options.hpp"
 #include "cli/plan.hpp"
 #include "cli/prompt.hpp"
+#include "cli/replay_runner.hpp"
 #include "cli/runner.hpp"
 #include "cli/serve.hpp"
 #include "cli/usage.hpp"
@@ -118,7 +119,7 @@ int RunCli(std::span<const std::string> args, Console io, startup::Platform plat
   // The commands, checked whole before the device is touched.
   std::vector<Command> commands = options.commands;
   const bool interactive = commands.empty() && !options.script && io.inIsTerminal && !options.serve;
-  if (commands.empty() && !interactive && !options.serve) {
+  if (commands.empty() && !interactive && !options.serve && !options.replay) {
     auto script = ReadScript(options.script, io.in);
     if (const auto* problem = std::get_if<std::string>(&script))
       return Usage(io.err, *problem);
@@ -136,7 +137,9 @@ int RunCli(std::span<const std::string> args, Console io, startup::Platform plat
   startup::Backend& backend = *std::get<std::unique_ptr<startup::Backend>>(opened);
 
   int status = 0;
-  if (options.serve) {
+  if (options.replay) {
+    status = RunReplay(*options.replay, {io.out, io.err}, backend.catalog(), backend.recorder());
+  } else if (options.serve) {
     status = ServeDialog(io, backend.catalog(), backend.recorder(), options.readChunk);
   } else {
     Runner runner({io.out, io.err, io.errIsTerminal}, backend.catalog(), backend.recorder());

@@ -20,6 +20,7 @@ std::vector<startup::OptionSpec> Specs() {
   specs.push_back({"--serve", ""});
   specs.push_back({"--stop-on-error", ""});
   specs.push_back({"--read-chunk", "", startup::OptionSpec::Value::Required});
+  specs.push_back({"--replay", "", startup::OptionSpec::Value::Required});
   return specs;
 }
 
@@ -47,6 +48,8 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
       parsed.error = ReadChunk(*given.value, o.readChunk);
       if (!parsed.error.empty())
         return parsed;
+    } else if (given.name == "--replay") {
+      o.replay = given.value;
     }
   }
   o.commands = SplitArguments(args.subspan(scan.operands));
@@ -54,6 +57,8 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
     parsed.error = "--script and commands on the command line exclude each other";
   if (o.serve && (o.script || !o.commands.empty()))
     parsed.error = "--serve takes its commands from standard input";
+  if (o.replay && (o.script || !o.commands.empty()))
+    parsed.error = "--replay excludes commands and --script";
   return parsed;
 }
 

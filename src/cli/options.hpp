@@ -20,6 +20,8 @@ struct Options {
   bool stopOnError = false;
   // --read-chunk N: bytes per read request of the dumps and read-backs.
   std::uint32_t readChunk = kDefaultReadChunk;
+  // "--replay FILE": re-send a recorded trace instead of running commands.
+  std::optional<std::string> replay;
   std::vector<Command> commands;
   // --serve: requests and answers as JSON lines on standard input and output.
   bool serve = false;

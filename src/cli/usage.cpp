@@ -34,6 +34,8 @@ constexpr HelpEntry kOptions[] = {
     {"--serve", "a console for programs: one JSON request a line on\n"
                 "standard input, one JSON answer a line on standard\n"
                 "output (the Python package velta drives it)"},
+    {"--replay FILE", "re-send the calls of a trace instead of commands (see\n"
+                      "Replay below)"},
 };
 
 constexpr HelpEntry kRaw[] = {
@@ -145,6 +147,20 @@ the opening ("open") and after each command, failed requests print
 "COMMAND: N request(s) failed, first 0xHRESULT" on standard error. A script is
 checked whole before anything runs, every error with its line. At the prompt a
 usage error prints its problem only and leaves the exit status as it is.
+
+Replay: discovery binds the device as at start-up (with its probes; the
+dialog's opening is not sent), then each property call of the trace FILE is
+sent again in order with its recorded record, data and length, and each
+recorded pause is taken (recorded only, under --virtual-time). A call whose
+result code or buffer after the call differs from the recording prints
+  #N SUMMARY: expected hr 0xHHHHHHHH out HEX, got hr 0xHHHHHHHH out HEX
+on standard output: N counts the calls of FILE (pauses not counted), SUMMARY
+names the request ("FPGA get 0x001f", "pairs 8 from 0x8000", "I2C read 0x50",
+"GPIO get 57", "property 3 get", "basic support DeviceRequestSet"), a buffer
+over 16 bytes shows @0xOFFSET and up to 16 bytes from its first difference,
+'-' an empty one. Then "replayed N calls, M differ". The whole file is checked
+before anything is sent. A failure the recording also shows is no difference.
+--trace records the replay, which can be replayed in turn.
 )";
 
 std::string Entry(const HelpEntry& entry) {
@@ -161,7 +177,8 @@ std::string_view NameOf(const HelpEntry& entry) {
 const std::string_view kUsageLine = "Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]";
 
 std::string HelpText(bool platformDevice) {
-  std::string text = std::string(kUsageLine) + "\n\n" + std::string(kIntro) + "\nOptions:\n";
+  std::string text = std::string(kUsageLine) + "\n       velta-cli [OPTIONS] --replay FILE\n\n" +
+                     std::string(kIntro) + "\nOptions:\n";
   for (const HelpEntry& entry : startup::CommonOptionsHelp(platformDevice))
     text += Entry(entry);
   for (const HelpEntry& entry : kOptions)
