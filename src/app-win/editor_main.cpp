@@ -9,6 +9,7 @@
 
 #include "app-win/editor_options.hpp"
 #include "app-win/velta_editor_app.hpp"
+#include "platform/files/open_file.hpp"
 #include "platform/windows/app_runtime.hpp"
 #include "platform/windows/directshow_catalog.hpp"
 #include "platform/windows/pacing_clock.hpp"
@@ -20,6 +21,7 @@ namespace {
 constexpr const char* kProgram = "velta-editor";
 
 int UsageError(const std::string& message) {
+  win::AttachParentConsole();
   std::cerr << kProgram << ": " << message << "\n\n" << EditorUsage(kProgram);
   return 2;
 }
@@ -27,14 +29,16 @@ int UsageError(const std::string& message) {
 } // namespace
 
 int main(int argc, char** argv) {
-  win::AttachParentConsole();
+  win::StartWindowedProgram();
   const std::vector<std::string> args(argv + 1, argv + argc);
   const ParsedEditorOptions parsed = ParseEditorOptions(args);
   switch (parsed.action) {
   case ParsedEditorOptions::Action::Help:
+    win::AttachParentConsole();
     std::cout << EditorUsage(kProgram);
     return 0;
   case ParsedEditorOptions::Action::Version:
+    win::AttachParentConsole();
     std::cout << kProgram << " " << VELTA_VERSION << "\n";
     return 0;
   case ParsedEditorOptions::Action::Error:
@@ -59,11 +63,15 @@ int main(int argc, char** argv) {
     simulator->trace().set_keepEvents(false);
     if (options.trace) {
       if (!options.traceFile.empty()) {
-        traceFile.open(options.traceFile, std::ios::out | std::ios::trunc | std::ios::binary);
+        traceFile.open(files::PathOf(options.traceFile.c_str()),
+                       std::ios::out | std::ios::trunc | std::ios::binary);
         if (!traceFile) {
+          win::AttachParentConsole();
           std::cerr << kProgram << ": cannot write the trace to '" << options.traceFile << "'\n";
           return 1;
         }
+      } else {
+        win::AttachParentConsole();
       }
       simulator->trace().StreamTo(options.traceFile.empty() ? &std::cerr : &traceFile);
     }

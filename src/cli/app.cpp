@@ -11,6 +11,7 @@
 #include "cli/plan.hpp"
 #include "cli/runner.hpp"
 #include "cli/usage.hpp"
+#include "platform/files/open_file.hpp"
 #include "sim/config.hpp"
 
 namespace cli {
@@ -106,7 +107,7 @@ int RunCli(std::span<const std::string> args, Console io, PlatformDevice platfor
   if (commands.empty() && !interactive) {
     std::optional<std::string> text;
     if (options.script && *options.script != "-") {
-      std::ifstream file(*options.script, std::ios::binary);
+      std::ifstream file(files::PathOf(options.script->c_str()), std::ios::binary);
       if (file)
         text = ReadAll(file);
       if (!text)
@@ -145,7 +146,7 @@ int RunCli(std::span<const std::string> args, Console io, PlatformDevice platfor
   trace.set_keepEvents(false);
   if (options.trace) {
     if (!options.traceFile.empty()) {
-      traceFile.open(options.traceFile, std::ios::binary | std::ios::trunc);
+      traceFile.open(files::PathOf(options.traceFile.c_str()), std::ios::binary | std::ios::trunc);
       if (!traceFile)
         return Usage(io.err, "cannot write the trace to " + options.traceFile);
     }

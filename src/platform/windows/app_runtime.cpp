@@ -26,6 +26,23 @@ void SystemRuntime::CoUninitialize() {
 
 namespace win {
 
+namespace {
+
+BOOL WINAPI IgnoreControlEvent(DWORD event) {
+  // A closing console ends its processes once this returns: leave it first,
+  // so that only the trace written to it stops.
+  if (event == CTRL_CLOSE_EVENT)
+    FreeConsole();
+  return TRUE;
+}
+
+} // namespace
+
+void StartWindowedProgram() {
+  SetConsoleCtrlHandler(IgnoreControlEvent, TRUE);
+  DisableProcessWindowsGhosting();
+}
+
 void AttachParentConsole() {
   // Streams that already go somewhere (a pipe, a file) stay where they are.
   const bool outFree = GetStdHandle(STD_OUTPUT_HANDLE) == nullptr;
