@@ -29,8 +29,8 @@ namespace win {
 namespace {
 
 BOOL WINAPI IgnoreControlEvent(DWORD event) {
-  // A closing console ends its processes once this returns: leave it first,
-  // so that only the trace written to it stops.
+  // A closing console may still end the processes attached to it once this
+  // returns; one that has left it first is no longer among them.
   if (event == CTRL_CLOSE_EVENT)
     FreeConsole();
   return TRUE;
