@@ -67,13 +67,10 @@ package: build
 screenshots: build
 	bash scripts/screenshots $(BUILD)/src/app/velta-editor docs/images
 
-# dist/velta-editor-windows-VERSION.zip: the make windows programs, README, LICENSE and
-# python/velta/ (found beside velta-cli.exe).
-VERSION = $(shell awk '/^project.VeltaEditor VERSION/ {print $$3}' CMakeLists.txt)
+# dist/velta-editor-windows-VERSION.zip: one folder with the make windows programs,
+# README, LICENSE, the user guide as HTML with its pictures, and the examples.
 windows-zip: windows
-	rm -f dist/velta-editor-windows-$(VERSION).zip
-	zip -j dist/velta-editor-windows-$(VERSION).zip dist/velta-editor.exe dist/velta-cli.exe README.md LICENSE
-	zip -r dist/velta-editor-windows-$(VERSION).zip python/velta -x '*/__pycache__/*'
+	bash scripts/windows-zip
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz build-rel

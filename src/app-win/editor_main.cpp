@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app-win/velta_editor_app.hpp"
+#include "platform/files/open_file.hpp"
 #include "platform/windows/app_runtime.hpp"
 #include "platform/windows/directshow_catalog.hpp"
 #include "platform/windows/pacing_clock.hpp"
@@ -13,6 +14,7 @@
 #include "startup/editor_start.hpp"
 
 int main(int argc, char** argv) {
+  win::StartWindowedProgram();
   const std::vector<std::string> args(argv + 1, argv + argc);
   const auto catalog = win::MakeDirectShowCatalog();
   win::SystemSleepClock systemSleep;

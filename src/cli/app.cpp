@@ -16,6 +16,7 @@
 #include "cli/runner.hpp"
 #include "cli/serve.hpp"
 #include "cli/usage.hpp"
+#include "platform/files/open_file.hpp"
 
 namespace cli {
 
@@ -49,7 +50,7 @@ std::variant<std::vector<Command>, std::string> ReadScript(const std::optional<s
   if (fromFile) {
     if (const auto reason = CannotRead(*path))
       return "cannot read script " + *path + ": " + *reason;
-    std::ifstream file(*path, std::ios::binary);
+    std::ifstream file(files::PathOf(path->c_str()), std::ios::binary);
     text = ReadAll(file);
   } else {
     text = ReadAll(in);

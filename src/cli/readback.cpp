@@ -9,6 +9,7 @@
 #include "cli/readback_progress.hpp"
 #include "cli/readback_reads.hpp"
 #include "cli/readback_words.hpp"
+#include "platform/files/open_file.hpp"
 
 namespace cli {
 
@@ -117,7 +118,7 @@ Tally VerifyRegisters(CVeltaEditorDlg& dialog, const VerifyTable& verify,
 
 bool SaveEeprom(CVeltaEditorDlg& dialog, const EepromSave& save, const ReadSetup& setup,
                 std::ostream& err) {
-  std::ofstream file(save.path, std::ios::binary | std::ios::trunc);
+  std::ofstream file(files::PathOf(save.path.c_str()), std::ios::binary | std::ios::trunc);
   if (!file) {
     err << "eeprom save: cannot write " << save.path << '\n';
     return false;
@@ -134,7 +135,7 @@ bool SaveEeprom(CVeltaEditorDlg& dialog, const EepromSave& save, const ReadSetup
   file.close();
   if (failed || !file) {
     std::error_code ignored;
-    std::filesystem::remove(save.path, ignored);
+    std::filesystem::remove(files::PathOf(save.path.c_str()), ignored);
     err << "eeprom save: " << (failed ? "read failed at " + HexValue(*failed, 5) : "cannot write")
         << "; " << save.path << " not written\n";
     return false;
@@ -144,7 +145,7 @@ bool SaveEeprom(CVeltaEditorDlg& dialog, const EepromSave& save, const ReadSetup
 
 bool SaveFpga(CVeltaEditorDlg& dialog, const FpgaSave& save, const ReadSetup& setup,
               std::ostream& err) {
-  std::ofstream file(save.path, std::ios::binary | std::ios::trunc);
+  std::ofstream file(files::PathOf(save.path.c_str()), std::ios::binary | std::ios::trunc);
   if (!file) {
     err << "fpga save: cannot write " << save.path << '\n';
     return false;
@@ -171,7 +172,7 @@ bool SaveFpga(CVeltaEditorDlg& dialog, const FpgaSave& save, const ReadSetup& se
   file.close();
   if (!problem.empty() || !file) {
     std::error_code ignored;
-    std::filesystem::remove(save.path, ignored);
+    std::filesystem::remove(files::PathOf(save.path.c_str()), ignored);
     err << "fpga save: " << (problem.empty() ? "cannot write" : problem) << "; " << save.path
         << " not written\n";
   }

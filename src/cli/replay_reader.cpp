@@ -8,6 +8,8 @@
 #include <optional>
 #include <set>
 
+#include "platform/files/open_file.hpp"
+
 namespace cli {
 
 namespace {
@@ -166,7 +168,8 @@ ParsedLine ParseTraceLine(std::string_view line) {
   return ReadEvent(object);
 }
 
-TraceReader::TraceReader(const std::string& path) : file_(path, std::ios::binary) {}
+TraceReader::TraceReader(const std::string& path)
+    : file_(files::PathOf(path.c_str()), std::ios::binary) {}
 
 bool TraceReader::Next(ks::TraceEvent& event) {
   if (!error_.empty() || !std::getline(file_, line_)) {

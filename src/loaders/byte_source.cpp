@@ -4,13 +4,14 @@
 #include <cstring>
 
 #include "loaders/raw_file.hpp"
+#include "platform/files/open_file.hpp"
 
 namespace loaders {
 
 FileSource::FileSource(const char* path) {
   // Only regular files: a directory opens on some systems but never reads.
   if (RegularFileSize(path))
-    file_ = std::fopen(path, "rb");
+    file_ = files::OpenFile(path, "rb");
 }
 
 FileSource::~FileSource() {

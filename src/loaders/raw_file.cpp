@@ -4,13 +4,15 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/files/open_file.hpp"
+
 namespace loaders {
 
 std::optional<std::uint64_t> RegularFileSize(const char* path) {
   if (path == nullptr)
     return std::nullopt;
   std::error_code ec;
-  const std::filesystem::path p(path);
+  const std::filesystem::path p = files::PathOf(path);
   if (!std::filesystem::is_regular_file(p, ec) || ec)
     return std::nullopt;
   const auto size = std::filesystem::file_size(p, ec);
@@ -24,7 +26,7 @@ std::optional<std::vector<std::uint8_t>> ReadRawFile(const char* path, std::uint
   const auto size = RegularFileSize(path);
   if (!size || *size == 0 || *size > maxBytes)
     return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(files::PathOf(path), std::ios::binary);
   if (!in)
     return std::nullopt;
   const std::uint64_t wanted = evenOnly ? (*size & ~std::uint64_t{1}) : *size;

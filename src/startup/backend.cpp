@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/files/open_file.hpp"
+
 namespace startup {
 
 std::variant<std::string, std::unique_ptr<Backend>>
@@ -37,7 +39,8 @@ Backend::Open(const CommonOptions& options, Platform platform, std::ostream& tra
   if (options.trace) {
     std::ostream* out = &traceDefault;
     if (!options.traceFile.empty()) {
-      backend->traceFile_.open(options.traceFile, std::ios::binary | std::ios::trunc);
+      backend->traceFile_.open(files::PathOf(options.traceFile.c_str()),
+                               std::ios::binary | std::ios::trunc);
       if (!backend->traceFile_)
         return "cannot write the trace to " + options.traceFile;
       out = &backend->traceFile_;

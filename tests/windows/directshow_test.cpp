@@ -175,6 +175,22 @@ TEST(KsControlAdapterTest, PassesRecordDataAndResultThrough) {
   EXPECT_EQ(control.refs, 1u);
 }
 
+TEST(KsControlAdapterTest, HandsTheDriverAlignedCopiesOfUnalignedBuffers) {
+  fake::KsControl control;
+  control.answer = {0xAB, 0xCD, 0xEF};
+  control.AddRef(); // the adapter's reference
+  const auto channel = win::AdoptKsControl(&control);
+  alignas(8) std::uint8_t record[33] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+  alignas(8) std::uint8_t data[8] = {0, 0, 0, 0x11, 0x22, 0x33, 0x44, 0x55};
+  std::uint32_t returned = 0;
+  EXPECT_EQ(channel->KsProperty(record + 1, 32, data + 3, 4, &returned), S_OK);
+  EXPECT_EQ(control.misaligned, std::vector<bool>{false});
+  EXPECT_EQ(control.records[0], std::vector<std::uint8_t>(record + 1, record + 33));
+  EXPECT_EQ(returned, 3u);
+  EXPECT_EQ(std::vector<std::uint8_t>(data, data + 8),
+            (std::vector<std::uint8_t>{0, 0, 0, 0xAB, 0xCD, 0xEF, 0x44, 0x55}));
+}
+
 // Wine's own system device enumerator has no filter in the device's category.
 TEST(SystemDeviceEnumTest, TheDeviceCategoryIsEmptyWithoutADevice) {
   ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));

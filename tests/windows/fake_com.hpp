@@ -41,6 +41,8 @@ public:
     const auto* p = static_cast<const std::uint8_t*>(property);
     records.emplace_back(p, p + propertyLength);
     lengths.push_back(dataLength);
+    misaligned.push_back(reinterpret_cast<std::uintptr_t>(property) % 8 != 0 ||
+                         reinterpret_cast<std::uintptr_t>(data) % 8 != 0);
     const ULONG n = std::min<ULONG>(dataLength, static_cast<ULONG>(answer.size()));
     if (data && n)
       std::memcpy(data, answer.data(), n);
@@ -61,6 +63,7 @@ public:
   std::vector<HRESULT> results;
   std::vector<std::vector<std::uint8_t>> records;
   std::vector<ULONG> lengths;
+  std::vector<bool> misaligned;
 };
 
 class Filter : public Counted<IBaseFilter> {

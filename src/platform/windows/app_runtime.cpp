@@ -26,6 +26,23 @@ void SystemRuntime::CoUninitialize() {
 
 namespace win {
 
+namespace {
+
+BOOL WINAPI IgnoreControlEvent(DWORD event) {
+  // A closing console may still end the processes attached to it once this
+  // returns; one that has left it first is no longer among them.
+  if (event == CTRL_CLOSE_EVENT)
+    FreeConsole();
+  return TRUE;
+}
+
+} // namespace
+
+void StartWindowedProgram() {
+  SetConsoleCtrlHandler(IgnoreControlEvent, TRUE);
+  DisableProcessWindowsGhosting();
+}
+
 void AttachParentConsole() {
   // Streams that already go somewhere (a pipe, a file) stay where they are.
   const bool outFree = GetStdHandle(STD_OUTPUT_HANDLE) == nullptr;

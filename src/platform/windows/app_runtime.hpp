@@ -27,8 +27,18 @@ public:
 
 namespace win {
 
-// A program without a console of its own (the windowed console) writes its
-// standard output and error to the console it was started from, if any.
+// The windowed console is started from a console window as often as from
+// the desktop, and is tied to neither: a load runs for minutes on the
+// interface thread, and nothing but the user's own "OK" or "Cancel" may end it.
+//
+// Console control events (Ctrl+C, Ctrl+Break, closing the console window)
+// do not end the program, and a window that is busy in a load is not replaced
+// by a "(Not Responding)" ghost offering to close it. Call first thing.
+void StartWindowedProgram();
+
+// Standard output and error that go nowhere are written to the console the
+// program was started from, if any. Only for what the program prints there:
+// the help, the version, a usage error and a trace to standard error.
 void AttachParentConsole();
 
 } // namespace win

@@ -1,5 +1,6 @@
 #include "platform/windows/directshow_catalog.hpp"
 
+#include "platform/windows/aligned_buffer.hpp"
 #include "platform/windows/directshow_adapters.hpp"
 
 namespace win {
@@ -136,8 +137,11 @@ public:
                          std::uint32_t dataLength, std::uint32_t* bytesReturned) override {
     ULONG returned = 0;
     // The driver reads the record only; the interface is declared without const.
-    const HRESULT hr = control_->KsProperty(const_cast<void*>(property), propertyLength, data,
-                                            dataLength, &returned);
+    AlignedBuffer record(const_cast<void*>(property), propertyLength);
+    AlignedBuffer buffer(data, dataLength);
+    const HRESULT hr =
+        control_->KsProperty(record.data(), propertyLength, buffer.data(), dataLength, &returned);
+    buffer.CopyBack();
     if (bytesReturned)
       *bytesReturned = returned;
     return hr;

@@ -26,12 +26,19 @@ TimerPeriodApi SystemTimerPeriodApi() {
   return {BeginPeriod, EndPeriod};
 }
 
-void FineTimerClock::Sleep(std::uint32_t ms) {
+FineTimerClock::~FineTimerClock() {
   // Only a raise that took effect is undone.
-  const bool raised = api_.begin(kResolutionMs) == TIMERR_NOERROR;
-  inner_.Sleep(ms);
-  if (raised)
+  if (raised_)
     api_.end(kResolutionMs);
+}
+
+void FineTimerClock::Sleep(std::uint32_t ms) {
+  // Asked once: a refusal now would be a refusal at every pause.
+  if (!asked_) {
+    asked_ = true;
+    raised_ = api_.begin(kResolutionMs) == TIMERR_NOERROR;
+  }
+  inner_.Sleep(ms);
 }
 
 } // namespace win
