@@ -91,7 +91,10 @@ TEST_F(TemplateBuildTest, EveryRowIsOneControlInTemplateOrder) {
     wxRect expected = host.Scale().Rect(row.x, row.y, row.width, height);
     if (row.kind == ControlKind::CheckBox) // never shorter than the toolkit draws one
       expected.height = std::max(expected.height, control->GetBestSize().y);
-    EXPECT_EQ(control->GetRect(), expected);
+    if (row.style & dlg::kSunken) // its text inside the field the host paints
+      EXPECT_TRUE(expected.Contains(control->GetRect()));
+    else
+      EXPECT_EQ(control->GetRect(), expected);
   }
 }
 

@@ -76,6 +76,10 @@ void PlaceControl(wxWindow& window, const ControlTemplate& control, DialogScale 
   // the template leaves room below every box.
   if (control.kind == ControlKind::CheckBox)
     rect.height = std::max(rect.height, window.GetBestSize().y);
+  // A sunken label's text sits inside the field the host paints, clear of its
+  // edge and on its middle line, as in an edit field.
+  if (control.kind == ControlKind::Static && (control.style & kSunken))
+    rect.Deflate(kSunkenTextInset, std::max(0, (rect.height - window.GetCharHeight()) / 2));
   window.SetSize(rect);
 }
 

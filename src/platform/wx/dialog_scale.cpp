@@ -58,9 +58,11 @@ wxSize NeededSize(wxWindow& window, const ControlTemplate& control) {
   case ControlKind::ComboBox:
     return {static_cast<wxControl&>(window).GetSizeFromTextSize(extent.x).x, line};
   case ControlKind::Static:
+    if (control.style & kSunken)
+      return {extent.x + 2 * kSunkenTextInset, line};
+    return {extent.x, line};
   case ControlKind::GroupBox:
-    // A sunken label's border takes from the room its text has.
-    return wxSize(extent.x, line) + window.GetSize() - window.GetClientSize();
+    return {extent.x, line};
   case ControlKind::Progress:
     break;
   }

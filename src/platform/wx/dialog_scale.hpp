@@ -23,6 +23,11 @@ struct DialogScale {
   wxSize Size(int width, int height) const { return Rect(0, 0, width, height).GetSize(); }
 };
 
+// How far a sunken label's text keeps from its field's edge, in pixels: the
+// host paints the field in the template rectangle and places the label
+// inside it.
+constexpr int kSunkenTextInset = 3;
+
 // The conversion the window's font gives, as wx's dialog units.
 DialogScale FontScale(const wxWindow& window);
 

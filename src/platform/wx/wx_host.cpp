@@ -125,8 +125,9 @@ void WxHost::EndDialog(int result) {
 void WxHost::PaintSunkenFields() {
   wxPaintDC dc(window_);
   for (const auto& [id, entry] : controls_) {
-    if (entry.control->kind == ControlKind::Static && (entry.control->style & kSunken))
-      wxRendererNative::Get().DrawTextCtrl(window_, dc, entry.window->GetRect());
+    const ControlTemplate& c = *entry.control;
+    if (c.kind == ControlKind::Static && (c.style & kSunken))
+      wxRendererNative::Get().DrawTextCtrl(window_, dc, scale_.Rect(c.x, c.y, c.width, c.height));
   }
 }
 
