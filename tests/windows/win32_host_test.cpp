@@ -135,6 +135,11 @@ TEST(Win32HostTest, ControlsKeepWhatTheHandlersSet) {
     host.SetRange(kProgress, 0, 100);
     EXPECT_EQ(host.SetPos(kProgress, 40), 0);
     EXPECT_EQ(host.GetPos(kProgress), 40);
+    // The top of the range too, and the range stays as it was set.
+    EXPECT_EQ(host.SetPos(kProgress, 100), 40);
+    EXPECT_EQ(host.GetPos(kProgress), 100);
+    EXPECT_EQ(SendMessageW(Item(host, kProgress), PBM_GETRANGE, FALSE, 0), 100);
+    EXPECT_EQ(host.SetPos(kProgress, 40), 100);
     host.UpdateWindow(kProgress);
 
     host.EnableWindow(kCombo, false);

@@ -61,7 +61,7 @@ protected:
 TEST_F(TemplateBuildTest, DialogHasTheTemplateTitleFontSizeAndCaptionOnlyFrame) {
   EXPECT_EQ(window->GetTitle(), "Velta Editor");
   EXPECT_EQ(window->GetFont().GetPointSize(), 8);
-  EXPECT_EQ(window->GetClientSize(), window->ConvertDialogToPixels(wxSize(321, 524)));
+  EXPECT_EQ(window->GetClientSize(), host.Scale().Size(321, 524));
   EXPECT_TRUE(window->HasFlag(wxCAPTION));
   EXPECT_FALSE(window->HasFlag(wxSYSTEM_MENU));
   EXPECT_FALSE(window->HasFlag(wxCLOSE_BOX));
@@ -85,24 +85,16 @@ TEST_F(TemplateBuildTest, EveryRowIsOneControlInTemplateOrder) {
       EXPECT_EQ(host.Control(row.id), control);
     }
     EXPECT_EQ(Caption(control), row.caption);
-    const wxPoint pos = window->ConvertDialogToPixels(wxPoint(row.x, row.y));
-    const wxSize size = window->ConvertDialogToPixels(wxSize(row.width, row.height));
-    const wxRect rect = control->GetRect();
-    EXPECT_EQ(rect.x, pos.x);
-    EXPECT_EQ(rect.width, size.x);
-    if (row.kind == ControlKind::ComboBox || row.kind == ControlKind::CheckBox) {
-      // Natural height, centred on the template's line: a combo box's template
-      // height includes its open list, so its line is an edit field's 14 units.
-      const int line = row.kind == ControlKind::ComboBox
-                           ? window->ConvertDialogToPixels(wxSize(0, 14)).y
-                           : size.y;
-      const int best = control->GetBestSize().y;
-      EXPECT_EQ(rect.height, row.kind == ControlKind::ComboBox ? best : std::max(size.y, best));
-      EXPECT_NEAR(rect.y + rect.height / 2.0, pos.y + line / 2.0, 1.0);
-    } else {
-      EXPECT_EQ(rect.GetTopLeft(), pos);
-      EXPECT_EQ(rect.GetSize(), size);
-    }
+    // A combo box's template height includes its open list; closed, it takes
+    // an edit field's 14 units.
+    const int height = row.kind == ControlKind::ComboBox ? 14 : row.height;
+    wxRect expected = host.Scale().Rect(row.x, row.y, row.width, height);
+    if (row.kind == ControlKind::CheckBox) // never shorter than the toolkit draws one
+      expected.height = std::max(expected.height, control->GetBestSize().y);
+    if (row.style & dlg::kSunken) // its text inside the field the host paints
+      EXPECT_TRUE(expected.Contains(control->GetRect()));
+    else
+      EXPECT_EQ(control->GetRect(), expected);
   }
 }
 
@@ -137,6 +129,20 @@ TEST(TemplateStyle, ComboStylesAreTheTemplateKinds) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(dlg::ComboStyle(c.style), c.expected) << c.style;
+}
+
+TEST(DialogScale, EdgesRoundSoNeighboursMeet) {
+  const dlg::DialogScale scale{1.75, 1.625};
+  const struct {
+    int x, y, width, height;
+    wxRect expected;
+  } cases[] = {
+      {7, 27, 40, 14, wxRect(12, 44, 70, 23)},
+      {47, 41, 40, 14, wxRect(82, 67, 70, 22)}, // starts where the first ends
+      {0, 0, 321, 524, wxRect(0, 0, 562, 852)},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(scale.Rect(c.x, c.y, c.width, c.height), c.expected) << c.x << "," << c.y;
 }
 
 } // namespace

@@ -80,9 +80,11 @@ std::uint32_t KindStyle(const dlg::ControlTemplate& control) {
   case dlg::ControlKind::Edit:
     return (s & dlg::kAutoHScroll) ? kEsAutoHScroll : 0;
   case dlg::ControlKind::ComboBox:
-    // The open list scrolls: the beam list alone has 512 entries.
+    // The open list scrolls: the beam list alone has 512 entries. It opens
+    // to the template's height exactly; otherwise the themed control picks
+    // its own number of rows.
     return ((s & dlg::kDropDownList) ? kCbsDropDownList : kCbsDropDown) |
-           ((s & dlg::kSorted) ? kCbsSort : 0) | kWsVScroll;
+           ((s & dlg::kSorted) ? kCbsSort : 0) | kCbsNoIntegralHeight | kWsVScroll;
   case dlg::ControlKind::Static:
     return ((s & dlg::kSunken) ? kSsSunken : 0) | ((s & dlg::kNoWrap) ? kSsLeftNoWordWrap : 0);
   case dlg::ControlKind::Progress:

@@ -31,6 +31,7 @@ constexpr std::uint32_t kEsAutoHScroll = 0x80;
 constexpr std::uint32_t kCbsDropDown = 0x2;
 constexpr std::uint32_t kCbsDropDownList = 0x3;
 constexpr std::uint32_t kCbsSort = 0x100;
+constexpr std::uint32_t kCbsNoIntegralHeight = 0x400;
 constexpr std::uint32_t kSsLeftNoWordWrap = 0xC;
 constexpr std::uint32_t kSsSunken = 0x1000;
 

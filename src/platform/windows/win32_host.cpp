@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/windows/dialog_fit.hpp"
 #include "platform/windows/dialog_template_ex.hpp"
 #include "platform/windows/text.hpp"
 // Windows headers last (see windows_api.hpp).
@@ -59,9 +60,13 @@ void Win32Host::EndDialog(int result) {
 std::intptr_t Win32Host::HandleMessage(void* window, unsigned message, std::uintptr_t wParam,
                                        std::intptr_t) {
   switch (message) {
-  case WM_INITDIALOG:
+  case WM_INITDIALOG: {
     window_ = window;
-    return dialog_->InitDialog() ? TRUE : FALSE;
+    const bool focusDefault = dialog_->InitDialog();
+    // Once the lists are filled, so that their selections are measured too.
+    FitToText(window_, dialog_->Template().controls);
+    return focusDefault ? TRUE : FALSE;
+  }
   case WM_COMMAND: {
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
@@ -184,7 +189,20 @@ int Win32Host::GetPos(int id) const {
 }
 
 int Win32Host::SetPos(int id, int pos) {
-  return static_cast<int>(Send(id, PBM_SETPOS, static_cast<WPARAM>(pos), 0));
+  // The themed bar eases towards a higher position with timer messages, which
+  // a load running on this thread never lets through, but draws a lower one at
+  // once: it goes one past the position and back. At the top of the range,
+  // the range makes room for the one past.
+  PBRANGE range{};
+  Send(id, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+  const bool atTop = pos >= range.iHigh;
+  if (atTop)
+    Send(id, PBM_SETRANGE32, static_cast<WPARAM>(range.iLow), range.iHigh + 1);
+  const auto previous = Send(id, PBM_SETPOS, static_cast<WPARAM>(pos + 1), 0);
+  Send(id, PBM_SETPOS, static_cast<WPARAM>(pos), 0);
+  if (atTop)
+    Send(id, PBM_SETRANGE32, static_cast<WPARAM>(range.iLow), range.iHigh);
+  return static_cast<int>(previous);
 }
 
 void Win32Host::UpdateWindow(int id) {

@@ -29,14 +29,18 @@ wxString Caption(const ControlTemplate& control) {
   return wxString::FromUTF8(control.caption.data(), control.caption.size());
 }
 
-// The closed height of a combo box in dialog units, the height of an edit field.
-constexpr int kComboRowHeight = 14;
+} // namespace
 
-wxWindow* Create(wxWindow* parent, const ControlTemplate& c, wxPoint pos, wxSize size) {
+wxWindow* CreateControl(wxWindow* parent, const ControlTemplate& c) {
   const int id = WxId(c.id);
+  // Natural size and no place yet: PlaceControl places it once the whole
+  // dialog is measured.
+  const wxPoint pos = wxDefaultPosition;
+  const wxSize size = wxDefaultSize;
   switch (c.kind) {
   case ControlKind::PushButton: {
-    auto* button = new wxButton(parent, id, Caption(c), pos, size);
+    // Exact fit: the best size is what the caption needs, not a stock width.
+    auto* button = new wxButton(parent, id, Caption(c), pos, size, wxBU_EXACTFIT);
     if (c.style & kDefaultButton)
       button->SetDefault();
     return button;
@@ -46,10 +50,7 @@ wxWindow* Create(wxWindow* parent, const ControlTemplate& c, wxPoint pos, wxSize
   case ControlKind::Edit:
     return new wxTextCtrl(parent, id, wxString(), pos, size);
   case ControlKind::ComboBox:
-    // The template height includes the open list; the closed box keeps its
-    // natural one-line height.
-    return new wxComboBox(parent, id, wxString(), pos, wxSize(size.x, -1), 0, nullptr,
-                          ComboStyle(c.style));
+    return new wxComboBox(parent, id, wxString(), pos, size, 0, nullptr, ComboStyle(c.style));
   case ControlKind::Static: {
     // Texts set later (progress, file name, register data) keep the template's
     // rectangle instead of resizing the label.
@@ -68,25 +69,18 @@ wxWindow* Create(wxWindow* parent, const ControlTemplate& c, wxPoint pos, wxSize
   return nullptr;
 }
 
-// Where the toolkit's controls need more height than the template gives
-// (combo boxes, check boxes), they keep their natural height, centred on the
-// line the template puts them on, so rows of mixed controls stay aligned.
-void CentreOnRow(wxWindow* window, wxPoint pos, int rowHeight) {
-  const int height = std::max(window->GetSize().y, window->GetBestSize().y);
-  window->SetSize(pos.x, pos.y + (rowHeight - height) / 2, window->GetSize().x, height);
-}
-
-} // namespace
-
-wxWindow* CreateControl(wxWindow* parent, const ControlTemplate& control) {
-  const wxPoint pos = parent->ConvertDialogToPixels(wxPoint(control.x, control.y));
-  const wxSize size = parent->ConvertDialogToPixels(wxSize(control.width, control.height));
-  wxWindow* window = Create(parent, control, pos, size);
-  if (control.kind == ControlKind::ComboBox)
-    CentreOnRow(window, pos, parent->ConvertDialogToPixels(wxSize(0, kComboRowHeight)).y);
-  else if (control.kind == ControlKind::CheckBox)
-    CentreOnRow(window, pos, size.y);
-  return window;
+void PlaceControl(wxWindow& window, const ControlTemplate& control, DialogScale scale) {
+  wxRect rect = scale.Rect(control.x, control.y, control.width, RowHeight(control));
+  // The toolkit's check box is taller than the classic one and clips its
+  // indicator when squeezed: it takes its own height, down from its line, as
+  // the template leaves room below every box.
+  if (control.kind == ControlKind::CheckBox)
+    rect.height = std::max(rect.height, window.GetBestSize().y);
+  // A sunken label's text sits inside the field the host paints, clear of its
+  // edge and on its middle line, as in an edit field.
+  if (control.kind == ControlKind::Static && (control.style & kSunken))
+    rect.Deflate(kSunkenTextInset, std::max(0, (rect.height - window.GetCharHeight()) / 2));
+  window.SetSize(rect);
 }
 
 } // namespace dlg

@@ -63,12 +63,12 @@ wxDialog* WxHost::Create(::CDialog& dialog) {
   wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
   font.SetPointSize(tmpl.pointSize);
   window_->SetFont(font);
-  window_->SetClientSize(window_->ConvertDialogToPixels(wxSize(tmpl.width, tmpl.height)));
 
   for (const auto& control : tmpl.controls) {
-    wxWindow* created = CreateControl(window_, control);
+    const Entry entry{&control, CreateControl(window_, control)};
+    built_.push_back(entry);
     if (control.id != kStaticId)
-      controls_[control.id] = Entry{&control, created};
+      controls_[control.id] = entry;
   }
   window_->SetAffirmativeId(IDOK);
   window_->SetEscapeId(IDCANCEL);
@@ -79,11 +79,19 @@ wxDialog* WxHost::Create(::CDialog& dialog) {
   // GTK draws no border around a label: the dialog paints the sunken field
   // behind it.
   window_->Bind(wxEVT_PAINT, [this](wxPaintEvent&) { PaintSunkenFields(); });
-  window_->CentreOnScreen();
 
   dialog_ = &dialog;
   result_.reset();
   dialog.InitDialog();
+  // Measured once the dialog has filled its controls, so that the entries it
+  // selects show whole too.
+  scale_ = FitScale(FontScale(*window_), built_);
+  for (const auto& entry : built_)
+    PlaceControl(*entry.window, *entry.control, scale_);
+  window_->SetClientSize(scale_.Size(tmpl.width, tmpl.height));
+  // The template's position 0, 0 is the screen's corner, under a desktop's
+  // panel on most desktops: the window opens centred instead.
+  window_->CentreOnScreen();
   return window_;
 }
 
@@ -91,6 +99,7 @@ void WxHost::Close() {
   delete window_;
   window_ = nullptr;
   dialog_ = nullptr;
+  built_.clear();
   controls_.clear();
   rangeLower_.clear();
 }
@@ -116,8 +125,9 @@ void WxHost::EndDialog(int result) {
 void WxHost::PaintSunkenFields() {
   wxPaintDC dc(window_);
   for (const auto& [id, entry] : controls_) {
-    if (entry.control->kind == ControlKind::Static && (entry.control->style & kSunken))
-      wxRendererNative::Get().DrawTextCtrl(window_, dc, entry.window->GetRect());
+    const ControlTemplate& c = *entry.control;
+    if (c.kind == ControlKind::Static && (c.style & kSunken))
+      wxRendererNative::Get().DrawTextCtrl(window_, dc, scale_.Rect(c.x, c.y, c.width, c.height));
   }
 }
 

@@ -4,12 +4,14 @@
 
 #include <map>
 #include <optional>
+#include <vector>
 
 #include <wx/dialog.h>
 #include <wx/iconbndl.h>
 
 #include "platform/dialog/cdialog.hpp"
 #include "platform/dialog/dialog_host.hpp"
+#include "platform/wx/dialog_scale.hpp"
 
 namespace dlg {
 
@@ -30,6 +32,8 @@ public:
   void Close();
   wxDialog* Window() const { return window_; }
   wxWindow* Control(int id) const;
+  // Pixels per dialog unit of the window built by Create.
+  DialogScale Scale() const { return scale_; }
   // The result the dialog ended with, while the window is not modal.
   std::optional<int> Result() const { return result_; }
 
@@ -59,10 +63,7 @@ public:
   std::string AppName() const override;
 
 private:
-  struct Entry {
-    const ControlTemplate* control;
-    wxWindow* window;
-  };
+  using Entry = BuiltControl;
   const Entry& At(int id) const;
   template <class T> T& As(int id) const;
   void OnNotify(wxCommandEvent& event, Notification code);
@@ -70,7 +71,9 @@ private:
 
   ::CDialog* dialog_ = nullptr;
   wxDialog* window_ = nullptr;
-  std::map<int, Entry> controls_;
+  std::vector<Entry> built_;      // every control, in template order
+  std::map<int, Entry> controls_; // those with an id of their own
+  DialogScale scale_{1, 1};
   std::map<int, int> rangeLower_; // progress bars count from 0 here
   std::map<int, wxIconBundle> icons_;
   std::optional<int> result_;
