@@ -120,8 +120,9 @@ private:
 
 TEST(DialogFit, EveryTextFitsAndNoControlsOverlap) {
   sim::Simulator simulator({}, sim::TimeMode::Virtual);
+  ks::Recorder recorder(simulator.clock());
   win::Win32Host host;
-  FitDialog dialog(host, simulator.catalog(), simulator.clock());
+  FitDialog dialog(host, simulator.catalog(), recorder);
   ASSERT_TRUE(dialog.FindDevice());
   EXPECT_EQ(dialog.DoModal(), kCancel);
   EXPECT_EQ(dialog.controls.size(), kVeltaEditorTemplate.controls.size());

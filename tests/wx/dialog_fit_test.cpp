@@ -92,8 +92,9 @@ protected:
   }
 
   sim::Simulator simulator{{}, sim::TimeMode::Virtual};
+  ks::Recorder recorder{simulator.clock()};
   dlg::WxHost host;
-  CVeltaEditorDlg dialog{host, simulator.catalog(), simulator.clock()};
+  CVeltaEditorDlg dialog{host, simulator.catalog(), recorder};
   wxDialog* window = nullptr;
   std::vector<std::pair<const dlg::ControlTemplate*, wxWindow*>> controls;
 };
