@@ -29,7 +29,9 @@ std::string WxWildcard(std::string_view filter) {
     std::string part(filter.substr(start, end - start));
     if (index % 2 == 1)
       part = ReplaceAll(part, "*.*", "*");
-    out += (index == 0 ? "" : "|") + part;
+    if (index != 0)
+      out += '|';
+    out += part;
     start = end + 1;
   }
   return out;
