@@ -60,7 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"1\r\n2", {{1}, {2}}}, LineCase{"\n\n3\n", {{}, {}, {3}}},
                       LineCase{"\r\n\r\n", {{}, {}}}, LineCase{"4\r 5\r\n", {{4, 5}}},
                       LineCase{"6\r", {{6}}}, LineCase{"7\n\n", {{7}, {}}},
-                      LineCase{"heading\r\n1 2\r\n", {{}, {1, 2}}}));
+                      LineCase{"heading\r\n1 2\r\n", {{}, {1, 2}}},
+                      LineCase{"1 2\r\x1a\n3\n", {{1, 2}}}, LineCase{"\x1a\n1\n", {}},
+                      LineCase{"4\n5\x1a 6\n7", {{4}, {5}}}));
 
 TEST(TableTextReader, AllNumbersAcrossLinesStopsWhenTheSinkSaysSo) {
   loaders::StringSource source("1 2\nx\n3 4 5\n6");
