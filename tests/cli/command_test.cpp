@@ -1,4 +1,5 @@
 #include "cli/command.hpp"
+#include "support/case_names.hpp"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"set 1001 12 # comment", {"set", "1001", "12"}, {"set 1001 12", "1001 12", "12"}},
         LineCase{"file a#b", {"file", "a#b"}, {"file a#b", "a#b"}},
         LineCase{"show\r", {"show"}, {"show"}},
-        LineCase{"click 1074#x", {"click", "1074#x"}, {"click 1074#x", "1074#x"}}));
+        LineCase{"click 1074#x", {"click", "1074#x"}, {"click 1074#x", "1074#x"}}),
+    support::NamedBy([](const LineCase& c) { return c.line; }));
 
 TEST(ScriptLine, BlankAndCommentLinesGiveNothing) {
   for (const char* line : {"", "   ", "\t\r", "# a comment", "   #x y z", "#"})
@@ -79,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{"set", "1001"}, {"get", "1001"}}},
                       SplitCase{{";", "show", ";", ";", "show", ";"}, {{"show"}, {"show"}}},
                       // Only a ";" argument of its own separates; inside a word it is text.
-                      SplitCase{{"set", "1001", "1f;", "show"}, {{"set", "1001", "1f;", "show"}}}));
+                      SplitCase{{"set", "1001", "1f;", "show"}, {{"set", "1001", "1f;", "show"}}}),
+    support::NamedBy([](const SplitCase& c) { return support::Joined(c.args); }));
 
 TEST(SplitArguments, TailsJoinArgumentsWithOneBlank) {
   const std::vector<std::string> args = {"set", "1001", "a  b", "", "c"};

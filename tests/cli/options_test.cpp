@@ -1,4 +1,5 @@
 #include "cli/options.hpp"
+#include "support/case_names.hpp"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{{"--script"}, "--script needs a value"},
                       BadCase{{"--trace="}, "--trace= needs a file name"},
                       BadCase{{"--script", "s.txt", "show"},
-                              "--script and commands on the command line exclude each other"}));
+                              "--script and commands on the command line exclude each other"}),
+    support::NamedBy([](const BadCase& c) { return support::Joined(c.args); }));
 
 } // namespace
 } // namespace cli

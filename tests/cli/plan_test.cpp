@@ -1,4 +1,5 @@
 #include "cli/plan.hpp"
+#include "support/case_names.hpp"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PlanCase{"check 1019 1", {CheckAndClick{1019, 1}}},
                       PlanCase{"click 1074", {Click{1074}}}, PlanCase{"click 1020", {Click{1020}}},
                       PlanCase{"file /tmp/a b.bin", {QueueFile{"/tmp/a b.bin"}}},
-                      PlanCase{"file -", {QueueFile{std::nullopt}}},
-                      PlanCase{"show", {ShowAll{}}}));
+                      PlanCase{"file -", {QueueFile{std::nullopt}}}, PlanCase{"show", {ShowAll{}}}),
+    support::NamedBy([](const PlanCase& c) { return c.line; }));
 
 INSTANTIATE_TEST_SUITE_P(
     Named, PlanTest,
@@ -75,14 +76,16 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"load afe a.bin", {QueueFile{"a.bin"}, Click{1076}}},
         PlanCase{"load apod a.txt", {QueueFile{"a.txt"}, Click{1066}}},
         PlanCase{"load log my table.txt", {QueueFile{"my table.txt"}, Click{1070}}},
-        PlanCase{"load tfc -", {QueueFile{std::nullopt}, Click{1075}}}));
+        PlanCase{"load tfc -", {QueueFile{std::nullopt}, Click{1075}}}),
+    support::NamedBy([](const PlanCase& c) { return c.line; }));
 
 INSTANTIATE_TEST_SUITE_P(
     Extras, PlanTest,
     ::testing::Values(PlanCase{"eeprom dump 7 fff0 16", {EepromDump{7, 0xFFF0, 16}}},
                       PlanCase{"fpga dump 0x8000 8", {FpgaDump{0x8000, 8}}},
                       PlanCase{"fpga dump ffff 1", {FpgaDump{0xFFFF, 1}}},
-                      PlanCase{"verify firmware fw.bin", {VerifyFirmware{"fw.bin"}}}));
+                      PlanCase{"verify firmware fw.bin", {VerifyFirmware{"fw.bin"}}}),
+    support::NamedBy([](const PlanCase& c) { return c.line; }));
 
 TEST(Plan, TestBitsTickEveryBoxFromBit15Down) {
   const PlanResult result = MakePlan(Words({"testbits", "8001"}));
@@ -140,7 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"eeprom dump 0 fff0 17", "invalid COUNT '17' (1 to 16 from this ADDR)"},
         ErrorCase{"fpga dump 10000 1", "invalid ADDR '10000'"},
         ErrorCase{"load bitstream x", "load needs one of: firmware, ep1out, afe, apod, log, tfc"},
-        ErrorCase{"load firmware", "usage of this command: load firmware FILE"}));
+        ErrorCase{"load firmware", "usage of this command: load firmware FILE"}),
+    support::NamedBy([](const ErrorCase& c) { return c.line; }));
 
 } // namespace
 } // namespace cli

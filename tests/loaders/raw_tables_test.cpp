@@ -8,6 +8,7 @@
 #include "loaders/afe_table.hpp"
 #include "loaders/ep1out_blocks.hpp"
 #include "loaders/firmware_image.hpp"
+#include "support/case_names.hpp"
 
 namespace {
 
@@ -49,15 +50,16 @@ TEST_P(FirmwareSplit, PiecesOfThirtyTwoBytesWithTheirAddresses) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Images, FirmwareSplit,
-                         ::testing::Values(FirmwareCase{1, {0x50}, {0}, {1}, {100}},
-                                           FirmwareCase{
-                                               33, {0x50, 0x50}, {0, 0x20}, {32, 1}, {96, 100}},
-                                           FirmwareCase{100,
-                                                        {0x50, 0x50, 0x50, 0x50},
-                                                        {0, 0x20, 0x40, 0x60},
-                                                        {32, 32, 32, 4},
-                                                        {32, 64, 96, 100}}));
+INSTANTIATE_TEST_SUITE_P(
+    Images, FirmwareSplit,
+    ::testing::Values(FirmwareCase{1, {0x50}, {0}, {1}, {100}},
+                      FirmwareCase{33, {0x50, 0x50}, {0, 0x20}, {32, 1}, {96, 100}},
+                      FirmwareCase{100,
+                                   {0x50, 0x50, 0x50, 0x50},
+                                   {0, 0x20, 0x40, 0x60},
+                                   {32, 32, 32, 4},
+                                   {32, 64, 96, 100}}),
+    support::NamedBy([](const FirmwareCase& c) { return std::to_string(c.size); }));
 
 TEST(FirmwareSplit, SixtyFourKibPlusOneEndsOnTheNextDevice) {
   const auto pieces = loaders::FirmwarePieces(Counting(65537));
@@ -94,8 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, Ep1outStart,
                          ::testing::Values(StartCase{"100", 0x100}, StartCase{"", 0},
                                            StartCase{"zz", 0}, StartCase{"1F000", 0xF000},
                                            StartCase{"FFFE", 0xFFFE}, StartCase{"-3", 0},
-                                           StartCase{"80000000", 0},
-                                           StartCase{"7FFFFFFF", 0xFFFF}));
+                                           StartCase{"80000000", 0}, StartCase{"7FFFFFFF", 0xFFFF}),
+                         support::NamedBy([](const StartCase& c) { return c.field; }));
 
 Bytes Pairs(std::initializer_list<std::pair<std::uint16_t, std::uint16_t>> pairs) {
   Bytes bytes;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_options.hpp"
+#include "support/case_names.hpp"
 
 namespace {
 
@@ -51,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{{"--sim-set"}, Action::Error, {}, false, "", false},
                       Case{{"--trace="}, Action::Error, {}, false, "", false},
                       Case{{"--simulate"}, Action::Error, {}, false, "", false},
-                      Case{{"extra"}, Action::Error, {}, false, "", false}));
+                      Case{{"extra"}, Action::Error, {}, false, "", false}),
+    support::NamedBy([](const Case& c) { return support::Joined(c.args); }));
 
 TEST(AppOptions, ErrorsNameTheArgument) {
   const std::vector<std::string> args = {"--bogus"};
