@@ -20,7 +20,7 @@ endfunction()
 # stay on Linux: Windows' runtime saturates numbers past 32 bits instead.
 set(VELTA_GTEST_FILTER_dialog --gtest_filter=-*MatchesScanf*)
 
-velta_windows_suite(device velta_device velta_ks)
+velta_windows_suite(device velta_device velta_sim)
 velta_windows_suite(sim velta_sim velta_device)
 velta_windows_suite(dialog velta_headless velta_dialog)
 velta_windows_suite(ui velta_ui velta_headless velta_sim)
