@@ -6,6 +6,14 @@
 #include "platform/dialog/hex_field.hpp"
 
 namespace loaders {
+namespace {
+
+// The file bytes of the next block: its words, two bytes each.
+std::size_t BlockBytes(std::uint64_t remaining) {
+  return static_cast<std::size_t>(std::min<std::uint64_t>(remaining, 2 * kMaxPairsPerBlock));
+}
+
+} // namespace
 
 std::uint16_t Ep1outStartAddress(std::string_view fieldText) {
   const std::int32_t start = dlg::ParseHexField(fieldText, -1);
@@ -14,18 +22,15 @@ std::uint16_t Ep1outStartAddress(std::string_view fieldText) {
 
 Ep1outBlockReader::Ep1outBlockReader(ByteSource& file, std::uint64_t length, std::uint16_t start)
     : file_(file), remaining_(length & ~std::uint64_t{1}), address_(start) {
-  const auto wordBytes = static_cast<std::size_t>(
-      std::min<std::uint64_t>(remaining_, kMaxPairsPerBlock * std::uint64_t{2}));
-  words_.reserve(wordBytes);
-  block_.reserve(wordBytes * 2);
+  words_.reserve(BlockBytes(remaining_));
+  block_.reserve(BlockBytes(remaining_) * 2);
 }
 
 bool Ep1outBlockReader::Next() {
   if (started_ && remaining_ == 0)
     return false;
   started_ = true;
-  const auto want = static_cast<std::size_t>(
-      std::min<std::uint64_t>(remaining_, kMaxPairsPerBlock * std::uint64_t{2}));
+  const std::size_t want = BlockBytes(remaining_);
   words_.resize(want);
   std::size_t got = 0;
   while (got < want) {
