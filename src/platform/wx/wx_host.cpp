@@ -232,7 +232,14 @@ int WxHost::GetCurSel(int id) const {
 }
 
 void WxHost::DoSetCurSel(int id, int index) {
-  As<wxComboBox>(id).SetSelection(index < 0 ? wxNOT_FOUND : index);
+  auto& combo = As<wxComboBox>(id);
+  if (index >= 0) {
+    combo.SetSelection(index);
+    return;
+  }
+  // GTK keeps showing the entry that was selected, in a list as well.
+  combo.SetSelection(wxNOT_FOUND);
+  combo.ChangeValue(wxString());
 }
 
 void WxHost::DoSetRange(int id, int lower, int upper) {

@@ -1,0 +1,20 @@
+// The host contract on the headless host, which the command line and most
+// tests stand on.
+#include "platform/headless/headless_host.hpp"
+#include "support/host_contract.hpp"
+
+namespace {
+
+struct HeadlessRunner {
+  static void Run(const contract::Script& script) {
+    dlg::HeadlessHost host;
+    contract::ContractDialog dialog(host, script);
+    host.Open(dialog);
+  }
+};
+
+} // namespace
+
+namespace contract {
+INSTANTIATE_TYPED_TEST_SUITE_P(Headless, HostContract, HeadlessRunner);
+} // namespace contract
