@@ -87,9 +87,14 @@ constexpr HelpEntry kPrompt[] = {
     {"quit", "end the session (so does end of input)"},
 };
 
-void Replace(std::string& text, char mark, const std::string& with) {
-  for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
-    text.replace(at, 1, with);
+std::string Replaced(std::string_view text, char mark, std::string_view with) {
+  std::string out;
+  for (const char c : text)
+    if (c == mark)
+      out += with;
+    else
+      out += c;
+  return out;
 }
 
 // The sections with the texts made from the plan's table and the board's map.
@@ -99,12 +104,8 @@ public:
     char first[8];
     std::snprintf(first, sizeof first, "0x%02x", static_cast<unsigned>(board::kFirstEeprom));
     const std::string start = std::to_string(IDC_EP1OUT_START);
-    for (const HelpEntry& entry : kBeyond) {
-      std::string text(entry.text);
-      Replace(text, '@', first);
-      Replace(text, '#', start);
-      beyond_.push_back(std::move(text));
-    }
+    for (const HelpEntry& entry : kBeyond)
+      beyond_.push_back(Replaced(Replaced(entry.text, '@', first), '#', start));
     std::vector<HelpEntry> named;
     for (const NamedHelp& entry : named_)
       named.push_back({entry.synopsis, entry.text});
