@@ -3,18 +3,15 @@
 #include "platform/headless/headless_host.hpp"
 #include "support/host_contract.hpp"
 
-namespace {
+namespace contract {
 
 struct HeadlessRunner {
-  static void Run(const contract::Script& script) {
+  static void Run(const Script& script) {
     dlg::HeadlessHost host;
-    contract::ContractDialog dialog(host, script);
+    ContractDialog dialog(host, script);
     host.Open(dialog);
   }
 };
 
-} // namespace
-
-namespace contract {
 INSTANTIATE_TYPED_TEST_SUITE_P(Headless, HostContract, HeadlessRunner);
 } // namespace contract

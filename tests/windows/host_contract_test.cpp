@@ -2,12 +2,12 @@
 #include "platform/windows/win32_host.hpp"
 #include "support/host_contract.hpp"
 
-namespace {
+namespace contract {
 
 struct Win32Runner {
-  static void Run(const contract::Script& script) {
+  static void Run(const Script& script) {
     win::Win32Host host;
-    contract::ContractDialog dialog(host, [&](dlg::DialogHost& open) {
+    ContractDialog dialog(host, [&](dlg::DialogHost& open) {
       script(open);
       open.EndDialog(dlg::IDOK);
     });
@@ -15,8 +15,5 @@ struct Win32Runner {
   }
 };
 
-} // namespace
-
-namespace contract {
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, HostContract, Win32Runner);
 } // namespace contract

@@ -2,18 +2,15 @@
 #include "platform/wx/wx_host.hpp"
 #include "support/host_contract.hpp"
 
-namespace {
+namespace contract {
 
 struct WxRunner {
-  static void Run(const contract::Script& script) {
+  static void Run(const Script& script) {
     dlg::WxHost host;
-    contract::ContractDialog dialog(host, script);
+    ContractDialog dialog(host, script);
     host.Create(dialog);
   }
 };
 
-} // namespace
-
-namespace contract {
 INSTANTIATE_TYPED_TEST_SUITE_P(Wx, HostContract, WxRunner);
 } // namespace contract
