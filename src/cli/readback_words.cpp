@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 
+#include "device/board_map.hpp"
 #include "device/requests.hpp"
 #include "loaders/afe_table.hpp"
 #include "loaders/apod_filter.hpp"
@@ -134,7 +135,7 @@ FirmwareBytes LoadedFirmware(const std::string& path) {
   std::vector<std::uint8_t> stored;
   for (const auto& piece : loaders::FirmwarePieces(*image)) {
     const std::uint32_t address =
-        static_cast<std::uint32_t>(piece.device - loaders::kEepromFirstDevice) << 16 |
+        static_cast<std::uint32_t>(piece.device - board::kFirstEeprom) * board::kEepromChipBytes |
         piece.data[0] << 8 | piece.data[1];
     const std::size_t end = address + piece.data.size() - 2;
     if (stored.size() < end)

@@ -116,7 +116,7 @@ std::string Win32Host::GetWindowText(int id) const {
   return Narrow(WindowText(Hwnd(Control(id))));
 }
 
-void Win32Host::SetWindowText(int id, std::string_view text) {
+void Win32Host::DoSetWindowText(int id, std::string_view text) {
   SetWindowTextW(Hwnd(Control(id)), Widen(text).c_str());
 }
 
@@ -155,10 +155,8 @@ int Win32Host::GetCount(int id) const {
   return static_cast<int>(Send(id, CB_GETCOUNT, 0, 0));
 }
 
-std::string Win32Host::GetLBText(int id, int index) const {
+std::string Win32Host::DoGetLBText(int id, int index) const {
   const auto length = Send(id, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == CB_ERR)
-    return {};
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   const auto copied =
       Send(id, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
@@ -170,17 +168,11 @@ int Win32Host::GetCurSel(int id) const {
   return static_cast<int>(Send(id, CB_GETCURSEL, 0, 0));
 }
 
-int Win32Host::SetCurSel(int id, int index) {
-  // An index outside the list clears the selection, on every version of the
-  // control.
-  if (index < 0 || index >= GetCount(id)) {
-    Send(id, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    return CB_ERR;
-  }
-  return static_cast<int>(Send(id, CB_SETCURSEL, static_cast<WPARAM>(index), 0));
+void Win32Host::DoSetCurSel(int id, int index) {
+  Send(id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-void Win32Host::SetRange(int id, int lower, int upper) {
+void Win32Host::DoSetRange(int id, int lower, int upper) {
   Send(id, PBM_SETRANGE, 0, MAKELPARAM(lower, upper));
 }
 
@@ -188,7 +180,7 @@ int Win32Host::GetPos(int id) const {
   return static_cast<int>(Send(id, PBM_GETPOS, 0, 0));
 }
 
-int Win32Host::SetPos(int id, int pos) {
+int Win32Host::DoSetPos(int id, int pos) {
   // The themed bar eases towards a higher position with timer messages, which
   // a load running on this thread never lets through, but draws a lower one at
   // once: it goes one past the position and back. At the top of the range,

@@ -23,7 +23,6 @@ public:
   void EndDialog(int result) override;
 
   std::string GetWindowText(int id) const override;
-  void SetWindowText(int id, std::string_view text) override;
   void EnableWindow(int id, bool enable) override;
   bool IsWindowEnabled(int id) const override;
   int GetCheck(int id) const override;
@@ -31,12 +30,8 @@ public:
   int AddString(int id, std::string_view text) override;
   void AddStrings(int id, std::span<const std::string> texts) override;
   int GetCount(int id) const override;
-  std::string GetLBText(int id, int index) const override;
   int GetCurSel(int id) const override;
-  int SetCurSel(int id, int index) override;
-  void SetRange(int id, int lower, int upper) override;
   int GetPos(int id) const override;
-  int SetPos(int id, int pos) override;
   void UpdateWindow(int id) override;
   void SetIcon(int resourceId, bool large) override;
   std::optional<std::string> ChooseFile(const dlg::FileDialogOptions& options) override;
@@ -52,6 +47,13 @@ public:
   // The dialog procedure's work; what the procedure returns.
   std::intptr_t HandleMessage(void* window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam);
+
+protected:
+  void DoSetWindowText(int id, std::string_view text) override;
+  std::string DoGetLBText(int id, int index) const override;
+  void DoSetCurSel(int id, int index) override;
+  void DoSetRange(int id, int lower, int upper) override;
+  int DoSetPos(int id, int pos) override;
 
 private:
   void* Control(int id) const;
