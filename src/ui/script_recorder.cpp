@@ -32,14 +32,14 @@ std::string ScriptRecorder::Action(int id, dlg::Notification code) const {
   const std::string word = std::to_string(id);
   if (code == dlg::Notification::SelChange)
     return "select " + word + " " + std::to_string(host_->GetCurSel(id));
-  const dlg::ControlTemplate* control = template_->Find(id);
-  if (control != nullptr && control->kind == dlg::ControlKind::CheckBox)
+  if (template_->Find(id)->kind == dlg::ControlKind::CheckBox)
     return "check " + word + " " + std::to_string(host_->GetCheck(id));
   return "click " + word;
 }
 
 void ScriptRecorder::Acting(int id, dlg::Notification code) {
-  if (host_ == nullptr)
+  // A command of no control's is none of the user's.
+  if (host_ == nullptr || template_->Find(id) == nullptr)
     return;
   // In template order, as a reader meets the fields.
   for (const auto& c : template_->controls) {
@@ -57,9 +57,11 @@ void ScriptRecorder::Acting(int id, dlg::Notification code) {
 }
 
 void ScriptRecorder::Acted() {
+  // What the handlers wrote into the fields is not the user's.
+  if (!action_)
+    return;
   action_.reset();
-  if (host_ != nullptr)
-    seen_ = Fields();
+  seen_ = Fields();
 }
 
 void ScriptRecorder::FileAnswered(const std::optional<std::string>& path) {

@@ -1,6 +1,7 @@
 // The recorder's script of a session: the fields the user changed before each
 // action, not those the dialog filled; a file dialog's answer before the action
-// that opened it; each line in the output as soon as it happens.
+// that opened it; each line in the output as soon as it happens; nothing for a
+// command of no control's.
 #include "ui/script_recorder.hpp"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,8 @@ TEST(ScriptRecorder, WritesWhatTheUserDidInAnOrderThatReplays) {
   recorder.Acting(1021, N::Clicked);
   recorder.Acted();
   host.Type(1001, "");
+  recorder.Acting(0x7F00, N::Clicked); // a command the program posted itself
+  recorder.Acted();
   recorder.Acting(1075, N::Clicked);
   recorder.FileAnswered(std::nullopt);
   recorder.Acted();
