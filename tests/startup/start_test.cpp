@@ -39,7 +39,8 @@ TEST_P(StartTest, ChoosesTheBackendOrRefuses) {
   int consoles = 0;
   std::string seen;
   const int status = startup::StartEditor(
-      c.args, platform, {out, err, [&] { ++consoles; }}, [&](startup::Backend& backend, dlg::ActionObserver* actions) {
+      c.args, platform, {out, err, [&] { ++consoles; }},
+      [&](startup::Backend& backend, dlg::ActionObserver* actions) {
         seen = backend.simulator() != nullptr ? "sim" : "device";
         if (backend.simulator() != nullptr && backend.simulator()->virtualClock() != nullptr)
           seen += " virtual";
