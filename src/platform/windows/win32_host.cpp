@@ -63,6 +63,7 @@ std::intptr_t Win32Host::HandleMessage(void* window, unsigned message, std::uint
   case WM_INITDIALOG: {
     window_ = window;
     const bool focusDefault = dialog_->InitDialog();
+    Opened(*this, *dialog_);
     // Once the lists are filled, so that their selections are measured too.
     FitToText(window_, dialog_->Template().controls);
     return focusDefault ? TRUE : FALSE;
@@ -71,9 +72,9 @@ std::intptr_t Win32Host::HandleMessage(void* window, unsigned message, std::uint
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
     if (code == BN_CLICKED)
-      return dialog_->OnCommand(id, dlg::Notification::Clicked) ? TRUE : FALSE;
+      return Dispatch(*dialog_, id, dlg::Notification::Clicked) ? TRUE : FALSE;
     if (code == CBN_SELCHANGE)
-      return dialog_->OnCommand(id, dlg::Notification::SelChange) ? TRUE : FALSE;
+      return Dispatch(*dialog_, id, dlg::Notification::SelChange) ? TRUE : FALSE;
     return FALSE;
   }
   case WM_PAINT:
@@ -225,8 +226,8 @@ std::optional<std::string> Win32Host::ChooseFile(const dlg::FileDialogOptions& o
   dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   dialog.Flags = options.flags | OFN_EXPLORER | OFN_ENABLESIZING;
   if (!GetOpenFileNameW(&dialog))
-    return std::nullopt;
-  return Narrow(path.data());
+    return Answered(std::nullopt);
+  return Answered(Narrow(path.data()));
 }
 
 int Win32Host::MessageBox(std::string_view text, std::string_view caption, unsigned type) {

@@ -7,12 +7,13 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/dialog/action_observer.hpp"
 #include "platform/dialog/cdialog.hpp"
 #include "platform/dialog/dialog_host.hpp"
 
 namespace win {
 
-class Win32Host : public dlg::DialogHost {
+class Win32Host : public dlg::DialogHost, public dlg::ObservedActions {
 public:
   Win32Host() = default;
   ~Win32Host() override;

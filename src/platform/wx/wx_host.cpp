@@ -83,6 +83,7 @@ wxDialog* WxHost::Create(::CDialog& dialog) {
   dialog_ = &dialog;
   result_.reset();
   dialog.InitDialog();
+  Opened(*this, dialog);
   // Measured once the dialog has filled its controls, so that the entries it
   // selects show whole too.
   scale_ = FitScale(FontScale(*window_), built_);
@@ -134,7 +135,7 @@ void WxHost::PaintSunkenFields() {
 void WxHost::OnNotify(wxCommandEvent& event, Notification code) {
   // Notifications of controls the template does not name (none today) go on
   // to wx's own handling.
-  if (!dialog_ || controls_.count(event.GetId()) == 0 || !dialog_->OnCommand(event.GetId(), code))
+  if (!dialog_ || controls_.count(event.GetId()) == 0 || !Dispatch(*dialog_, event.GetId(), code))
     event.Skip();
 }
 
@@ -283,9 +284,10 @@ std::optional<std::string> WxHost::ChooseFile(const FileDialogOptions& options) 
   wxFileDialog chooser(window_, wxFileSelectorPromptStr, wxString(), wxString(),
                        ToWx(WxWildcard(options.filter)), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (chooser.ShowModal() != wxID_OK)
-    return std::nullopt;
-  return WithDefaultExtension(FromWx(chooser.GetPath()), options.defaultExtension,
-                              [](const std::string& path) { return wxFileExists(ToWx(path)); });
+    return Answered(std::nullopt);
+  return Answered(
+      WithDefaultExtension(FromWx(chooser.GetPath()), options.defaultExtension,
+                           [](const std::string& path) { return wxFileExists(ToWx(path)); }));
 }
 
 int WxHost::MessageBox(std::string_view text, std::string_view caption, unsigned type) {

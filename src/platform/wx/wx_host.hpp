@@ -9,13 +9,14 @@
 #include <wx/dialog.h>
 #include <wx/iconbndl.h>
 
+#include "platform/dialog/action_observer.hpp"
 #include "platform/dialog/cdialog.hpp"
 #include "platform/dialog/dialog_host.hpp"
 #include "platform/wx/dialog_scale.hpp"
 
 namespace dlg {
 
-class WxHost : public DialogHost {
+class WxHost : public DialogHost, public ObservedActions {
 public:
   WxHost() = default;
   ~WxHost() override;
