@@ -4,7 +4,7 @@
 
 namespace dlg {
 
-void ObservedActions::Opened(const DialogHost& host, const ::CDialog& dialog) const {
+void ObservedActions::NotifyOpened(const DialogHost& host, const ::CDialog& dialog) const {
   if (observer_)
     observer_->Opened(host, dialog.Template());
 }

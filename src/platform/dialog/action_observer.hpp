@@ -32,7 +32,7 @@ public:
   void ObserveActions(ActionObserver* observer) { observer_ = observer; }
 
 protected:
-  void Opened(const DialogHost& host, const ::CDialog& dialog) const;
+  void NotifyOpened(const DialogHost& host, const ::CDialog& dialog) const;
   // dialog.OnCommand(id, code) between Acting and Acted.
   bool Dispatch(::CDialog& dialog, int id, Notification code) const;
   // Passes a file dialog's answer through.

@@ -63,7 +63,7 @@ std::intptr_t Win32Host::HandleMessage(void* window, unsigned message, std::uint
   case WM_INITDIALOG: {
     window_ = window;
     const bool focusDefault = dialog_->InitDialog();
-    Opened(*this, *dialog_);
+    NotifyOpened(*this, *dialog_);
     // Once the lists are filled, so that their selections are measured too.
     FitToText(window_, dialog_->Template().controls);
     return focusDefault ? TRUE : FALSE;

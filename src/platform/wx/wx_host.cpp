@@ -83,7 +83,7 @@ wxDialog* WxHost::Create(::CDialog& dialog) {
   dialog_ = &dialog;
   result_.reset();
   dialog.InitDialog();
-  Opened(*this, dialog);
+  NotifyOpened(*this, dialog);
   // Measured once the dialog has filled its controls, so that the entries it
   // selects show whole too.
   scale_ = FitScale(FontScale(*window_), built_);
