@@ -206,9 +206,11 @@ Outcome Converse(const std::vector<std::string>& args, const std::vector<std::st
   fcntl(terminal.master, F_SETFL, O_NONBLOCK);
   std::string shown;
   for (std::size_t i = 0; i < keys.size(); ++i) {
-    // Typed before the line editor is ready, keys would meet a cooked terminal.
+    // Typed before the line editor is ready, keys would meet a cooked terminal;
+    // the prompt shows a moment before the editor reads.
     if (!WaitToShow(terminal.master, "velta> ", i + 1, shown))
       break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
     terminal.Type(keys[i]);
   }
   const int status = Wait(pid, terminal.master, &shown);
