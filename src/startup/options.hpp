@@ -18,7 +18,7 @@ struct OptionSpec {
 };
 
 struct GivenOption {
-  std::string_view name; // the spec's long name
+  std::string_view name; // the option's long name
   std::optional<std::string> value;
 };
 
