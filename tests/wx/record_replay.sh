@@ -24,9 +24,9 @@ seq 0 511 | awk '{ printf "%d%s", $1 * 3, ($1 % 32 == 31) ? "\n" : " " }' >"$out
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-# The id of the first visible window whose name matches, after up to 20 s.
+# The id of the first visible window whose name matches, after up to 60 s.
 window() {
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep . && return
     sleep 0.1
   done
