@@ -23,11 +23,20 @@ run: build
 test: build
 	xvfb-run -a ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# Every test, the pytest suite (python_velta) included, against the ASan/UBSan
+# build. Reports go to files, so that those of a velta-cli the Python suite
+# runs are seen too: any report fails the target.
+SANITIZER_LOGS = $(CURDIR)/build-asan/sanitizer-reports
 asan:
 	bash scripts/install-deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTA_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan-toolkit.supp UBSAN_OPTIONS=print_stacktrace=1 xvfb-run -a ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+	rm -rf $(SANITIZER_LOGS) && mkdir -p $(SANITIZER_LOGS)
+	ASAN_OPTIONS=detect_leaks=1:log_path=$(SANITIZER_LOGS)/asan LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan-toolkit.supp:log_path=$(SANITIZER_LOGS)/asan UBSAN_OPTIONS=print_stacktrace=1:log_path=$(SANITIZER_LOGS)/ubsan xvfb-run -a ctest --test-dir build-asan --output-on-failure -j $(JOBS); \
+	status=$$?; reports=$$(find $(SANITIZER_LOGS) -type f | wc -l); \
+	find $(SANITIZER_LOGS) -type f -exec cat {} +; \
+	echo "sanitizer reports: $$reports"; \
+	test $$status -eq 0 -a $$reports -eq 0
 
 # Each libFuzzer target for FUZZ_SECONDS, clang build in build-fuzz.
 FUZZ_SECONDS ?= 60
