@@ -32,9 +32,9 @@ asan:
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTA_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 	rm -rf $(SANITIZER_LOGS) && mkdir -p $(SANITIZER_LOGS)
-	ASAN_OPTIONS=detect_leaks=1:log_path=$(SANITIZER_LOGS)/asan LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan-toolkit.supp:log_path=$(SANITIZER_LOGS)/asan UBSAN_OPTIONS=print_stacktrace=1:log_path=$(SANITIZER_LOGS)/ubsan xvfb-run -a ctest --test-dir build-asan --output-on-failure -j $(JOBS); \
-	status=$$?; reports=$$(find $(SANITIZER_LOGS) -type f | wc -l); \
-	find $(SANITIZER_LOGS) -type f -exec cat {} +; \
+	ASAN_OPTIONS=detect_leaks=1:log_path=$(SANITIZER_LOGS)/asan LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan-toolkit.supp:print_suppressions=0:log_path=$(SANITIZER_LOGS)/asan UBSAN_OPTIONS=print_stacktrace=1:log_path=$(SANITIZER_LOGS)/ubsan xvfb-run -a ctest --test-dir build-asan --output-on-failure -j $(JOBS); \
+	status=$$?; reports=$$(grep -lE 'ERROR: |runtime error:' -r $(SANITIZER_LOGS) | wc -l); \
+	grep -lE 'ERROR: |runtime error:' -r $(SANITIZER_LOGS) | xargs -r cat; \
 	echo "sanitizer reports: $$reports"; \
 	test $$status -eq 0 -a $$reports -eq 0
 
