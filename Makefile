@@ -1,9 +1,11 @@
 # Front door: make run, make test. Everything builds with CMake and Ninja.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# CI (CI=true) holds every build to no warnings; elsewhere they only show.
+WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTA_WERROR=$(WERROR)
 
-.PHONY: all deps configure build run test asan fuzz reliability-report bench bench-report windows install package screenshots windows-zip clean
+.PHONY: all deps configure build run test clang-test asan fuzz reliability-report bench bench-report windows install package screenshots windows-zip clean
 
 all: build
 
@@ -20,8 +22,21 @@ build: configure
 run: build
 	$(BUILD)/src/app/velta-editor --sim
 
+# One display for the whole run; -noreset keeps it up between test programs, so
+# that a program starting while the server resets after the last one never
+# finds no display.
+XVFB = xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
+
 test: build
-	xvfb-run -a ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The console's core and its unit tests built by clang in Release (no GUI: the
+# wx host is checked by the GCC build, and its tests need a display).
+clang-test:
+	bash scripts/install-deps
+	cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ -DVELTA_BUILD_GUI=OFF -DVELTA_WERROR=$(WERROR)
+	cmake --build build-clang -j $(JOBS)
+	ctest --test-dir build-clang --output-on-failure -j $(JOBS)
 
 # Every test, the pytest suite (python_velta) included, against the ASan/UBSan
 # build. Reports go to files, so that those of a velta-cli the Python suite
@@ -29,10 +44,10 @@ test: build
 SANITIZER_LOGS = $(CURDIR)/build-asan/sanitizer-reports
 asan:
 	bash scripts/install-deps
-	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTA_SANITIZE=ON
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTA_SANITIZE=ON -DVELTA_WERROR=$(WERROR)
 	cmake --build build-asan -j $(JOBS)
 	rm -rf $(SANITIZER_LOGS) && mkdir -p $(SANITIZER_LOGS)
-	ASAN_OPTIONS=detect_leaks=1:log_path=$(SANITIZER_LOGS)/asan LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan-toolkit.supp:print_suppressions=0:log_path=$(SANITIZER_LOGS)/asan UBSAN_OPTIONS=print_stacktrace=1:log_path=$(SANITIZER_LOGS)/ubsan xvfb-run -a ctest --test-dir build-asan --output-on-failure -j $(JOBS); \
+	ASAN_OPTIONS=detect_leaks=1:log_path=$(SANITIZER_LOGS)/asan LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan-toolkit.supp:print_suppressions=0:log_path=$(SANITIZER_LOGS)/asan UBSAN_OPTIONS=print_stacktrace=1:log_path=$(SANITIZER_LOGS)/ubsan $(XVFB) ctest --test-dir build-asan --output-on-failure -j $(JOBS); \
 	status=$$?; reports=$$(grep -lE 'ERROR: |runtime error:' -r $(SANITIZER_LOGS) | wc -l); \
 	grep -lE 'ERROR: |runtime error:' -r $(SANITIZER_LOGS) | xargs -r cat; \
 	echo "sanitizer reports: $$reports"; \
@@ -82,4 +97,4 @@ windows-zip: windows
 	bash scripts/windows-zip
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz build-rel
+	rm -rf $(BUILD) build-asan build-clang build-fuzz build-rel

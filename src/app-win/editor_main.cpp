@@ -21,9 +21,10 @@ int main(int argc, char** argv) {
   win::FineTimerClock pacing(systemSleep);
   return startup::StartEditor(
       args, {catalog.get(), &pacing}, {std::cout, std::cerr, win::AttachParentConsole},
-      [](startup::Backend& backend) {
+      [](startup::Backend& backend, dlg::ActionObserver* actions) {
         win::SystemRuntime runtime;
         win::Win32Host host;
+        host.ObserveActions(actions);
         CVeltaEditorApp app(runtime, host, backend.catalog(), backend.recorder());
         app.InitInstance();
         return app.ExitInstance();

@@ -11,10 +11,10 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return startup::StartEditor(args, {}, {std::cout, std::cerr, {}}, [&](startup::Backend& backend) {
+  const auto run = [&](startup::Backend& backend, dlg::ActionObserver* actions) {
     // OnInit returning false would end the process with a failure status
     // through wxEntry; here start-up and exit run without a main loop instead.
-    wxApp::SetInstance(new CVeltaEditorApp(backend));
+    wxApp::SetInstance(new CVeltaEditorApp(backend, actions));
     if (!wxEntryStart(argc, argv)) {
       std::cerr << "velta-editor: cannot open the display\n";
       return 1;
@@ -23,5 +23,6 @@ int main(int argc, char** argv) {
     const int status = wxTheApp->OnExit();
     wxEntryCleanup();
     return status;
-  });
+  };
+  return startup::StartEditor(args, {}, {std::cout, std::cerr, {}}, run);
 }

@@ -10,6 +10,7 @@ bool CVeltaEditorApp::InitInstance() {
   // toolkit before OnInit, and the device is reached without COM.
   dlg::WxHost host;
   host.RegisterIcon(IDR_MAINFRAME, LoadAppIcon());
+  host.ObserveActions(m_actions);
   RunMainDialog(host, m_backend.catalog(), m_backend.recorder());
   return false;
 }

@@ -4,11 +4,13 @@
 
 #include <wx/app.h>
 
+#include "platform/dialog/action_observer.hpp"
 #include "startup/backend.hpp"
 
 class CVeltaEditorApp : public wxApp {
 public:
-  explicit CVeltaEditorApp(startup::Backend& backend) : m_backend(backend) {}
+  CVeltaEditorApp(startup::Backend& backend, dlg::ActionObserver* actions)
+      : m_backend(backend), m_actions(actions) {}
 
   // Runs InitInstance; its false means "no message loop", not failure.
   bool OnInit() override { return InitInstance(); }
@@ -18,5 +20,6 @@ public:
   int ExitInstance();
 
 private:
-  startup::Backend& m_backend; // the device catalog and the recorder
+  startup::Backend& m_backend;    // the device catalog and the recorder
+  dlg::ActionObserver* m_actions; // the user's actions are recorded to; null: none
 };

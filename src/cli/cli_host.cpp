@@ -4,14 +4,14 @@
 
 namespace cli {
 
-void CliHost::SetWindowText(int id, std::string_view text) {
-  HeadlessHost::SetWindowText(id, text);
+void CliHost::DoSetWindowText(int id, std::string_view text) {
+  HeadlessHost::DoSetWindowText(id, text);
   if (sink_ && id == IDC_PROGRESS_TEXT)
     sink_(text);
 }
 
-int CliHost::SetPos(int id, int pos) {
-  const int previous = HeadlessHost::SetPos(id, pos);
+int CliHost::DoSetPos(int id, int pos) {
+  const int previous = HeadlessHost::DoSetPos(id, pos);
   if (positionSink_ && GetPos(id) != previous)
     positionSink_(id, GetPos(id));
   return previous;

@@ -17,11 +17,12 @@ public:
   // Called with the progress text each time the dialog changes it; empty to stop.
   void SetProgressSink(std::function<void(std::string_view)> sink) { sink_ = std::move(sink); }
 
-  void SetWindowText(int id, std::string_view text) override;
-
   // Called with the control and its position each time a bar moves; empty to stop.
   void SetPositionSink(std::function<void(int, int)> sink) { positionSink_ = std::move(sink); }
-  int SetPos(int id, int pos) override;
+
+protected:
+  void DoSetWindowText(int id, std::string_view text) override;
+  int DoSetPos(int id, int pos) override;
 
 private:
   std::function<void(std::string_view)> sink_;

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "device/board_map.hpp"
+
 namespace cli {
 
 namespace {
-
-constexpr std::uint8_t kFirstEeprom = 0x50;
 
 // Sets the chip's address pointer, then reads sequentially.
 bool ReadEeprom(CVeltaEditorDlg& dialog, std::uint8_t chip, std::uint16_t address,
@@ -80,7 +80,7 @@ std::string FormatFpgaRow(std::uint32_t first, std::span<const DumpCell> cells) 
 
 void DumpEeprom(CVeltaEditorDlg& dialog, int chip, std::uint32_t address, std::uint32_t count,
                 std::uint32_t readChunk, std::ostream& out) {
-  const auto device = static_cast<std::uint8_t>(kFirstEeprom + chip);
+  const auto device = static_cast<std::uint8_t>(board::kFirstEeprom + chip);
   std::vector<std::optional<std::uint16_t>> values;
   for (std::uint32_t done = 0; done < count;) {
     std::vector<std::uint8_t> chunk(std::min(readChunk, count - done));

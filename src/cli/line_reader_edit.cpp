@@ -32,7 +32,10 @@ public:
     el_set(editor_, EL_EDITOR, "emacs");
     el_set(editor_, EL_PROMPT, &EditReader::Prompt);
     el_set(editor_, EL_HIST, history, history_);
-    el_set(editor_, EL_ADDFN, "velta-complete", "complete a command word", &EditReader::Complete);
+    // The wide call keeps the names as given; the narrow one copies them and
+    // never frees the copies.
+    el_wset(editor_, EL_ADDFN, L"velta-complete", L"complete a command word",
+            &EditReader::Complete);
     el_set(editor_, EL_BIND, "^I", "velta-complete", nullptr);
     el_source(editor_, nullptr);
   }

@@ -6,7 +6,10 @@
 #include <span>
 #include <string_view>
 
+#include "device/board_map.hpp"
+#include "loaders/table_window.hpp"
 #include "ui/dialog_template.hpp"
+#include "ui/gpio_wiring.hpp"
 #include "ui/resource.hpp"
 
 namespace cli {
@@ -15,8 +18,11 @@ namespace {
 
 using dlg::ControlKind;
 
+struct Entry;
+
 // The arguments of one command, after its name.
 struct Args {
+  const Entry& entry;
   const Command& command;
   std::size_t first;
   // Words of the arguments; an expectation after them is not one.
@@ -92,6 +98,15 @@ std::string Invalid(std::string_view what, const std::string& value) {
 }
 
 using Builder = std::string (*)(const Args&, Plan&);
+using Describer = std::string (*)(const Entry&);
+
+// What a named command does to one of the dialog's controls.
+enum class Act { Set, Select, Click, Print };
+struct Wire {
+  Act act;
+  int id;
+  int arg = -1; // the command's argument it takes: typed (Set) or an index (Select)
+};
 
 struct Entry {
   std::string_view name;
@@ -100,7 +115,23 @@ struct Entry {
   std::size_t minArgs;
   std::size_t maxArgs; // kMany: the last argument takes the rest of the line
   Builder build;
+  // A named command's help, from the controls it acts on; null for the others.
+  Describer describe = nullptr;
+  std::span<const Wire> wires = {}; // the steps of BuildWired
+  int id = 0;                       // the control of a one-control command
 };
+
+// Word i of the arguments in the synopsis, as "CMD" in "ltc2633 CMD DAC CODE".
+std::string_view ArgName(const Entry& entry, int i) {
+  std::string_view words = entry.synopsis;
+  for (int skip = i + (entry.sub.empty() ? 1 : 2); skip > 0; --skip)
+    words.remove_prefix(words.find(' ') + 1);
+  return words.substr(0, words.find(' '));
+}
+
+std::string IdText(int id) {
+  return std::to_string(id);
+}
 
 constexpr std::size_t kMany = ~std::size_t{0};
 
@@ -180,78 +211,50 @@ std::string BuildShow(const Args&, Plan& p) {
   return {};
 }
 
-std::string BuildEmc2101Write(const Args& a, Plan& p) {
-  p.steps = {SetText{IDC_EMC2101_REG, a[0]}, SetText{IDC_EMC2101_DATA, a[1]},
-             Click{IDC_EMC2101_WRITE}};
-  return {};
-}
-
-std::string BuildEmc2101Read(const Args& a, Plan& p) {
-  p.steps = {SetText{IDC_EMC2101_REG, a[0]}, Click{IDC_EMC2101_READ}, PrintText{IDC_EMC2101_DATA}};
-  return {};
-}
-
-std::string BuildPca9535Write(const Args& a, Plan& p) {
-  p.steps = {SetText{IDC_PCA9535_DATA, a[0]}, Click{IDC_PCA9535_WRITE}};
-  return {};
-}
-
-std::string BuildPca9535Read(const Args&, Plan& p) {
-  p.steps = {Click{IDC_PCA9535_READ}, PrintText{IDC_PCA9535_DATA}};
-  return {};
-}
-
 std::optional<int> Index(const std::string& word) {
   const auto value = Decimal(word, -1, 0xFFFF);
   return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
 }
 
-std::string BuildLtc2633(const Args& a, Plan& p) {
-  const auto command = Index(a[0]);
-  const auto dac = Index(a[1]);
-  if (!command)
-    return Invalid("CMD", a[0]);
-  if (!dac)
-    return Invalid("DAC", a[1]);
-  p.steps = {SelectIndex{IDC_LTC2633_COMMAND, *command}, SelectIndex{IDC_LTC2633_DAC, *dac},
-             SetText{IDC_LTC2633_DATA, a[2]}, Click{IDC_LTC2633_WRITE}};
+std::string BuildWired(const Args& a, Plan& p) {
+  for (const Wire& wire : a.entry.wires) {
+    switch (wire.act) {
+    case Act::Set:
+      p.steps.push_back(SetText{wire.id, a[static_cast<std::size_t>(wire.arg)]});
+      break;
+    case Act::Select: {
+      const std::string& word = a[static_cast<std::size_t>(wire.arg)];
+      const auto index = Index(word);
+      if (!index)
+        return Invalid(ArgName(a.entry, wire.arg), word);
+      p.steps.push_back(SelectIndex{wire.id, *index});
+      break;
+    }
+    case Act::Click:
+      p.steps.push_back(Click{wire.id});
+      break;
+    case Act::Print:
+      p.steps.push_back(PrintText{wire.id});
+      break;
+    }
+  }
   return {};
 }
 
-std::string BuildPca9537Write(const Args& a, Plan& p) {
-  const auto reg = Index(a[0]);
-  if (!reg)
-    return Invalid("REG", a[0]);
-  p.steps = {SelectIndex{IDC_PCA9537_REG, *reg}, SetText{IDC_PCA9537_DATA, a[1]},
-             Click{IDC_PCA9537_WRITE}};
-  return {};
-}
-
-std::string BuildPca9537Read(const Args& a, Plan& p) {
-  const auto reg = Index(a[0]);
-  if (!reg)
-    return Invalid("REG", a[0]);
-  p.steps = {SelectIndex{IDC_PCA9537_REG, *reg}, Click{IDC_PCA9537_READ},
-             PrintText{IDC_PCA9537_DATA}};
-  return {};
-}
-
-std::string BuildEepromWrite(const Args& a, Plan& p) {
-  const auto chip = Index(a[0]);
-  if (!chip)
-    return Invalid("CHIP", a[0]);
-  p.steps = {SelectIndex{IDC_AT24C64_CHIP, *chip}, SetText{IDC_AT24C64_ADDR, a[1]},
-             SetText{IDC_AT24C64_DATA, a[2]}, Click{IDC_AT24C64_WRITE}};
-  return {};
-}
-
-std::string BuildEepromRead(const Args& a, Plan& p) {
-  const auto chip = Index(a[0]);
-  if (!chip)
-    return Invalid("CHIP", a[0]);
-  p.steps = {SelectIndex{IDC_AT24C64_CHIP, *chip}, SetText{IDC_AT24C64_ADDR, a[1]},
-             Click{IDC_AT24C64_READ}, PrintText{IDC_AT24C64_DATA}};
-  return {};
+std::string DescribeWired(const Entry& entry) {
+  static constexpr const char* kVerbs[] = {"set ", "select ", "click ", "print "};
+  std::string text;
+  for (const Wire& wire : entry.wires) {
+    text += text.empty() ? "" : ", ";
+    text += kVerbs[static_cast<int>(wire.act)];
+    // A button shows what it read in its caption.
+    const bool caption = wire.act == Act::Print &&
+                         kVeltaEditorTemplate.Find(wire.id)->kind == ControlKind::PushButton;
+    text += caption ? "its caption" : IdText(wire.id);
+    if (wire.act == Act::Select)
+      text += ' ' + std::string(ArgName(entry, wire.arg));
+  }
+  return text;
 }
 
 // ADDR (hexadecimal) and COUNT (decimal) of a dump inside a space of `size`.
@@ -269,68 +272,46 @@ std::string DumpRange(const Args& a, std::size_t first, std::uint32_t size, std:
   return {};
 }
 
+std::optional<long> Chip(const std::string& word) {
+  return Decimal(word, 0, board::kEepromChips - 1);
+}
+
+std::string InvalidChip(const std::string& word) {
+  return Invalid("CHIP (0 to " + std::to_string(board::kEepromChips - 1) + ")", word);
+}
+
 std::string BuildEepromDump(const Args& a, Plan& p) {
-  const auto chip = Decimal(a[0], 0, 7);
+  const auto chip = Chip(a[0]);
   if (!chip)
-    return Invalid("CHIP (0 to 7)", a[0]);
+    return InvalidChip(a[0]);
   EepromDump dump{static_cast<int>(*chip), 0, 0};
-  if (auto error = DumpRange(a, 1, 0x10000, dump.address, dump.count); !error.empty())
+  if (auto error = DumpRange(a, 1, board::kEepromChipBytes, dump.address, dump.count);
+      !error.empty())
     return error;
   p.steps.push_back(dump);
   return {};
 }
 
 std::string BuildGpio(const Args& a, Plan& p) {
-  static constexpr std::array<std::pair<int, int>, 7> kLines = {{
-      {26, IDC_POWER_ON},
-      {27, IDC_I2C_ENABLE},
-      {45, IDC_GPIO45},
-      {50, IDC_GPIO50},
-      {51, IDC_GPIO51},
-      {52, IDC_GPIO52},
-      {57, IDC_GPIO57},
-  }};
   const auto line = Decimal(a[0], 0, 63);
   const auto state = CheckState(a[1]);
   if (!state)
     return Invalid("state (0 or 1)", a[1]);
-  for (const auto& [number, id] : kLines)
-    if (line && *line == number) {
-      p.steps.push_back(CheckAndClick{id, *state});
+  for (const GpioBox& box : kGpioBoxes)
+    if (line && *line == box.line) {
+      p.steps.push_back(CheckAndClick{box.id, *state});
       return {};
     }
-  return Invalid("LINE (26, 27, 45, 50, 51, 52 or 57)", a[0]);
+  return Invalid("LINE (" + GpioLineList() + ")", a[0]);
 }
 
-std::string BuildUartWrite(const Args& a, Plan& p) {
-  p.steps = {SetText{IDC_UART_DATA, a[0]}, Click{IDC_UART_WRITE}};
-  return {};
-}
-
-std::string BuildUartRead(const Args&, Plan& p) {
-  p.steps = {Click{IDC_UART_READ}, PrintText{IDC_UART_DATA}};
-  return {};
-}
-
-std::string BuildFpgaRead(const Args& a, Plan& p) {
-  p.steps = {SetText{IDC_FPGA_READ_REG, a[0]}, Click{IDC_FPGA_READ}, PrintText{IDC_FPGA_DATA}};
-  return {};
-}
-
-std::string BuildFpgaWrite(const Args& a, Plan& p) {
-  p.steps = {SetText{IDC_FPGA_WRITE_REG, a[0]}, SetText{IDC_FPGA_WRITE_DATA, a[1]},
-             Click{IDC_WRITE_TO_FPGA}};
-  return {};
-}
-
-std::string BuildFpgaWrite4a(const Args& a, Plan& p) {
-  p.steps = {SetText{IDC_REG4A_DATA, a[0]}, Click{IDC_WRITE_TO_4AH}};
-  return {};
+std::string DescribeGpio(const Entry&) {
+  return "check the box of line " + GpioLineList();
 }
 
 std::string BuildFpgaDump(const Args& a, Plan& p) {
   FpgaDump dump{0, 0};
-  if (auto error = DumpRange(a, 0, 0x10000, dump.address, dump.count); !error.empty())
+  if (auto error = DumpRange(a, 0, board::kFpgaAddresses, dump.address, dump.count); !error.empty())
     return error;
   p.steps.push_back(dump);
   return {};
@@ -347,22 +328,21 @@ std::string BuildTestBits(const Args& a, Plan& p) {
   return {};
 }
 
-std::string SelectNumber(const Args& a, Plan& p, int id) {
+std::string DescribeTestBits(const Entry&) {
+  return "boxes " + IdText(IDC_TEST_BIT15) + " (bit 15) to " + IdText(IDC_TEST_BIT0) +
+         " (bit 0) from the\nhexadecimal WORD, click " + IdText(IDC_SET_TEST_BITS);
+}
+
+std::string BuildNumber(const Args& a, Plan& p) {
   const auto n = Decimal(a[0], 0, 0xFFFF);
   if (!n)
     return Invalid("N", a[0]);
-  p.steps.push_back(SelectEntry{id, std::to_string(*n)});
+  p.steps.push_back(SelectEntry{a.entry.id, std::to_string(*n)});
   return {};
 }
 
-std::string BuildMultiBeam(const Args& a, Plan& p) {
-  return SelectNumber(a, p, IDC_MULTI_BEAM);
-}
-std::string BuildChannel(const Args& a, Plan& p) {
-  return SelectNumber(a, p, IDC_AFE_CHANNEL);
-}
-std::string BuildBeam(const Args& a, Plan& p) {
-  return SelectNumber(a, p, IDC_BEAM_INDEX);
+std::string DescribeNumber(const Entry& entry) {
+  return "select the entry showing N in " + IdText(entry.id);
 }
 
 std::string BuildRfSource(const Args& a, Plan& p) {
@@ -371,23 +351,65 @@ std::string BuildRfSource(const Args& a, Plan& p) {
     return Invalid("N (0 to 3)", a[0]);
   const std::string bits = {static_cast<char>('0' + (*code >> 1)),
                             static_cast<char>('0' + (*code & 1))};
-  p.steps.push_back(SelectEntry{IDC_RF_SOURCE, "Source " + bits});
+  p.steps.push_back(SelectEntry{a.entry.id, "Source " + bits});
   return {};
 }
 
-std::string BuildCdBeams(const Args&, Plan& p) {
-  p.steps = {Click{IDC_READ_CD_BEAMS}, PrintText{IDC_READ_CD_BEAMS}};
-  return {};
+std::string DescribeRfSource(const Entry& entry) {
+  return "select \"Source bb\" (N = code 0 to 3) in " + IdText(entry.id);
 }
 
-template <int Button> std::string BuildLoad(const Args& a, Plan& p) {
+std::string BuildLoad(const Args& a, Plan& p) {
   const QueueFile answer = FileAnswer(a.Rest(0));
   if (answer.path)
     p.steps.push_back(CheckFile{*answer.path});
-  p.steps.insert(p.steps.end(), {answer, Click{Button}});
-  p.progress = Button == IDC_LOAD_FIRMWARE;
+  p.steps.insert(p.steps.end(), {answer, Click{a.entry.id}});
+  p.progress = a.entry.id == IDC_LOAD_FIRMWARE;
   return {};
 }
+
+std::string DescribeLoad(const Entry& entry) {
+  std::string text = "file FILE, click " + IdText(entry.id);
+  if (entry.id == IDC_EP1OUT_FILE_LOAD)
+    text += " (starts at " + IdText(IDC_EP1OUT_START) + " as it stands:\n'set " +
+            IdText(IDC_EP1OUT_START) + " 100' first)";
+  return text;
+}
+
+constexpr Wire kEmc2101Write[] = {{Act::Set, IDC_EMC2101_REG, 0},
+                                  {Act::Set, IDC_EMC2101_DATA, 1},
+                                  {Act::Click, IDC_EMC2101_WRITE}};
+constexpr Wire kEmc2101Read[] = {
+    {Act::Set, IDC_EMC2101_REG, 0}, {Act::Click, IDC_EMC2101_READ}, {Act::Print, IDC_EMC2101_DATA}};
+constexpr Wire kPca9535Write[] = {{Act::Set, IDC_PCA9535_DATA, 0}, {Act::Click, IDC_PCA9535_WRITE}};
+constexpr Wire kPca9535Read[] = {{Act::Click, IDC_PCA9535_READ}, {Act::Print, IDC_PCA9535_DATA}};
+constexpr Wire kLtc2633[] = {{Act::Select, IDC_LTC2633_COMMAND, 0},
+                             {Act::Select, IDC_LTC2633_DAC, 1},
+                             {Act::Set, IDC_LTC2633_DATA, 2},
+                             {Act::Click, IDC_LTC2633_WRITE}};
+constexpr Wire kPca9537Write[] = {{Act::Select, IDC_PCA9537_REG, 0},
+                                  {Act::Set, IDC_PCA9537_DATA, 1},
+                                  {Act::Click, IDC_PCA9537_WRITE}};
+constexpr Wire kPca9537Read[] = {{Act::Select, IDC_PCA9537_REG, 0},
+                                 {Act::Click, IDC_PCA9537_READ},
+                                 {Act::Print, IDC_PCA9537_DATA}};
+constexpr Wire kEepromWrite[] = {{Act::Select, IDC_AT24C64_CHIP, 0},
+                                 {Act::Set, IDC_AT24C64_ADDR, 1},
+                                 {Act::Set, IDC_AT24C64_DATA, 2},
+                                 {Act::Click, IDC_AT24C64_WRITE}};
+constexpr Wire kEepromRead[] = {{Act::Select, IDC_AT24C64_CHIP, 0},
+                                {Act::Set, IDC_AT24C64_ADDR, 1},
+                                {Act::Click, IDC_AT24C64_READ},
+                                {Act::Print, IDC_AT24C64_DATA}};
+constexpr Wire kUartWrite[] = {{Act::Set, IDC_UART_DATA, 0}, {Act::Click, IDC_UART_WRITE}};
+constexpr Wire kUartRead[] = {{Act::Click, IDC_UART_READ}, {Act::Print, IDC_UART_DATA}};
+constexpr Wire kFpgaRead[] = {
+    {Act::Set, IDC_FPGA_READ_REG, 0}, {Act::Click, IDC_FPGA_READ}, {Act::Print, IDC_FPGA_DATA}};
+constexpr Wire kFpgaWrite[] = {{Act::Set, IDC_FPGA_WRITE_REG, 0},
+                               {Act::Set, IDC_FPGA_WRITE_DATA, 1},
+                               {Act::Click, IDC_WRITE_TO_FPGA}};
+constexpr Wire kFpgaWrite4a[] = {{Act::Set, IDC_REG4A_DATA, 0}, {Act::Click, IDC_WRITE_TO_4AH}};
+constexpr Wire kCdBeams[] = {{Act::Click, IDC_READ_CD_BEAMS}, {Act::Print, IDC_READ_CD_BEAMS}};
 
 constexpr Entry kEntries[] = {
     {"set", "", "set ID [TEXT]", 1, kMany, BuildSet},
@@ -398,51 +420,76 @@ constexpr Entry kEntries[] = {
     {"click", "", "click ID", 1, 1, BuildClick},
     {"file", "", "file PATH", 1, kMany, BuildFile},
     {"show", "", "show", 0, 0, BuildShow},
-    {"emc2101", "write", "emc2101 write REG DATA", 2, 2, BuildEmc2101Write},
-    {"emc2101", "read", "emc2101 read REG", 1, 1, BuildEmc2101Read},
-    {"pca9535", "write", "pca9535 write VALUE", 1, 1, BuildPca9535Write},
-    {"pca9535", "read", "pca9535 read", 0, 0, BuildPca9535Read},
-    {"ltc2633", "", "ltc2633 CMD DAC CODE", 3, 3, BuildLtc2633},
-    {"pca9537", "write", "pca9537 write REG DATA", 2, 2, BuildPca9537Write},
-    {"pca9537", "read", "pca9537 read REG", 1, 1, BuildPca9537Read},
-    {"eeprom", "write", "eeprom write CHIP ADDR DATA", 3, 3, BuildEepromWrite},
-    {"eeprom", "read", "eeprom read CHIP ADDR", 2, 2, BuildEepromRead},
+    {"emc2101", "write", "emc2101 write REG DATA", 2, 2, BuildWired, DescribeWired, kEmc2101Write},
+    {"emc2101", "read", "emc2101 read REG", 1, 1, BuildWired, DescribeWired, kEmc2101Read},
+    {"pca9535", "write", "pca9535 write VALUE", 1, 1, BuildWired, DescribeWired, kPca9535Write},
+    {"pca9535", "read", "pca9535 read", 0, 0, BuildWired, DescribeWired, kPca9535Read},
+    {"ltc2633", "", "ltc2633 CMD DAC CODE", 3, 3, BuildWired, DescribeWired, kLtc2633},
+    {"pca9537", "write", "pca9537 write REG DATA", 2, 2, BuildWired, DescribeWired, kPca9537Write},
+    {"pca9537", "read", "pca9537 read REG", 1, 1, BuildWired, DescribeWired, kPca9537Read},
+    {"eeprom", "write", "eeprom write CHIP ADDR DATA", 3, 3, BuildWired, DescribeWired,
+     kEepromWrite},
+    {"eeprom", "read", "eeprom read CHIP ADDR", 2, 2, BuildWired, DescribeWired, kEepromRead},
     {"eeprom", "dump", "eeprom dump CHIP ADDR COUNT", 3, 3, BuildEepromDump},
-    {"gpio", "", "gpio LINE 0|1", 2, 2, BuildGpio},
-    {"uart", "write", "uart write BYTE", 1, 1, BuildUartWrite},
-    {"uart", "read", "uart read", 0, 0, BuildUartRead},
-    {"fpga", "read", "fpga read REG", 1, 1, BuildFpgaRead},
-    {"fpga", "write", "fpga write REG VALUE", 2, 2, BuildFpgaWrite},
-    {"fpga", "write4a", "fpga write4a VALUE", 1, 1, BuildFpgaWrite4a},
+    {"gpio", "", "gpio LINE 0|1", 2, 2, BuildGpio, DescribeGpio},
+    {"uart", "write", "uart write BYTE", 1, 1, BuildWired, DescribeWired, kUartWrite},
+    {"uart", "read", "uart read", 0, 0, BuildWired, DescribeWired, kUartRead},
+    {"fpga", "read", "fpga read REG", 1, 1, BuildWired, DescribeWired, kFpgaRead},
+    {"fpga", "write", "fpga write REG VALUE", 2, 2, BuildWired, DescribeWired, kFpgaWrite},
+    {"fpga", "write4a", "fpga write4a VALUE", 1, 1, BuildWired, DescribeWired, kFpgaWrite4a},
     {"fpga", "dump", "fpga dump ADDR COUNT", 2, 2, BuildFpgaDump},
-    {"testbits", "", "testbits WORD", 1, 1, BuildTestBits},
-    {"multibeam", "", "multibeam N", 1, 1, BuildMultiBeam},
-    {"channel", "", "channel N", 1, 1, BuildChannel},
-    {"beam", "", "beam N", 1, 1, BuildBeam},
-    {"rfsource", "", "rfsource N", 1, 1, BuildRfSource},
-    {"cdbeams", "", "cdbeams", 0, 0, BuildCdBeams},
-    {"load", "firmware", "load firmware FILE", 1, kMany, BuildLoad<IDC_LOAD_FIRMWARE>},
-    {"load", "ep1out", "load ep1out FILE", 1, kMany, BuildLoad<IDC_EP1OUT_FILE_LOAD>},
-    {"load", "afe", "load afe FILE", 1, kMany, BuildLoad<IDC_AFE_TABLE_FILE_LOAD>},
-    {"load", "apod", "load apod FILE", 1, kMany, BuildLoad<IDC_APOD_FILTER_LOAD>},
-    {"load", "log", "load log FILE", 1, kMany, BuildLoad<IDC_LOGARITHM_LOAD>},
-    {"load", "tfc", "load tfc FILE", 1, kMany, BuildLoad<IDC_TFC_LOAD>},
+    {"testbits", "", "testbits WORD", 1, 1, BuildTestBits, DescribeTestBits},
+    {"multibeam", "", "multibeam N", 1, 1, BuildNumber, DescribeNumber, {}, IDC_MULTI_BEAM},
+    {"channel", "", "channel N", 1, 1, BuildNumber, DescribeNumber, {}, IDC_AFE_CHANNEL},
+    {"beam", "", "beam N", 1, 1, BuildNumber, DescribeNumber, {}, IDC_BEAM_INDEX},
+    {"rfsource", "", "rfsource N", 1, 1, BuildRfSource, DescribeRfSource, {}, IDC_RF_SOURCE},
+    {"cdbeams", "", "cdbeams", 0, 0, BuildWired, DescribeWired, kCdBeams},
+    {"load",
+     "firmware",
+     "load firmware FILE",
+     1,
+     kMany,
+     BuildLoad,
+     DescribeLoad,
+     {},
+     IDC_LOAD_FIRMWARE},
+    {"load",
+     "ep1out",
+     "load ep1out FILE",
+     1,
+     kMany,
+     BuildLoad,
+     DescribeLoad,
+     {},
+     IDC_EP1OUT_FILE_LOAD},
+    {"load",
+     "afe",
+     "load afe FILE",
+     1,
+     kMany,
+     BuildLoad,
+     DescribeLoad,
+     {},
+     IDC_AFE_TABLE_FILE_LOAD},
+    {"load", "apod", "load apod FILE", 1, kMany, BuildLoad, DescribeLoad, {}, IDC_APOD_FILTER_LOAD},
+    {"load", "log", "load log FILE", 1, kMany, BuildLoad, DescribeLoad, {}, IDC_LOGARITHM_LOAD},
+    {"load", "tfc", "load tfc FILE", 1, kMany, BuildLoad, DescribeLoad, {}, IDC_TFC_LOAD},
 };
 
 // Saves and read-backs.
 
-// The firmware loader's 19-bit EEPROM space: eight chips of 64 KiB.
-constexpr std::uint32_t kEepromSpace = 0x80000;
+using board::kEepromSpace;
 
 std::string BuildEepromSave(const Args& a, Plan& p) {
-  const auto chip = Decimal(a[0], 0, 7);
+  const auto chip = Chip(a[0]);
   if (!chip)
-    return Invalid("CHIP (0 to 7)", a[0]);
-  const auto start = Hex(a[1], 0xFFFF);
+    return InvalidChip(a[0]);
+  const auto start = Hex(a[1], board::kEepromChipBytes - 1);
   if (!start)
     return Invalid("ADDR", a[1]);
   // A read runs on into the next chip's space.
-  const std::uint32_t address = (static_cast<std::uint32_t>(*chip) << 16) | *start;
+  const std::uint32_t address =
+      static_cast<std::uint32_t>(*chip) * board::kEepromChipBytes + *start;
   const auto count = Decimal(a[2], 1, kEepromSpace - address);
   if (!count)
     return Invalid("COUNT", a[2]) + " (1 to " + std::to_string(kEepromSpace - address) +
@@ -471,9 +518,10 @@ std::string BuildFpgaSave(const Args& a, Plan& p) {
   }
   if (a.size() < first + 3)
     return "usage of this command: fpga save [bank B] ADDR COUNT FILE";
-  if (auto error = DumpRange(a, first, 0x10000, save.address, save.count); !error.empty())
+  if (auto error = DumpRange(a, first, board::kFpgaAddresses, save.address, save.count);
+      !error.empty())
     return error;
-  if (save.bank && save.address < 0x8000)
+  if (save.bank && save.address < loaders::kTableWindow)
     return "a bank is read in the table window: ADDR 8000 to ffff";
   save.path = a.Rest(first + 2);
   p.steps.push_back(save);
@@ -585,7 +633,7 @@ PlanResult MakePlan(const Command& command) {
     }
     const std::size_t first = entry.sub.empty() ? 1 : 2;
     const auto expectation = ExpectationAt(command, first, entry);
-    const Args args{command, first, expectation.value_or(command.words.size()) - first};
+    const Args args{entry, command, first, expectation.value_or(command.words.size()) - first};
     if (args.size() < entry.minArgs || args.size() > entry.maxArgs) {
       result.error = "usage of this command: " + std::string(entry.synopsis);
       return result;
@@ -599,6 +647,14 @@ PlanResult MakePlan(const Command& command) {
   }
   result.error = known ? name + " needs one of: " + subcommands : "unknown command '" + name + "'";
   return result;
+}
+
+std::vector<NamedHelp> NamedCommandsHelp() {
+  std::vector<NamedHelp> help;
+  for (const Entry& entry : kEntries)
+    if (entry.describe)
+      help.push_back({std::string(entry.synopsis), entry.describe(entry)});
+  return help;
 }
 
 std::vector<CommandWords> KnownCommands() {

@@ -77,7 +77,7 @@ struct FpgaDump {
 
 // Saves of board memory to files, and read-backs of what a loader writes.
 struct EepromSave {
-  std::uint32_t address; // 19 bits, as the firmware loader counts: chip 0x50 + bits 18..16
+  std::uint32_t address; // 19 bits, as the firmware loader counts (board_map.hpp)
   std::uint32_t count;
   std::string path;
   friend bool operator==(const EepromSave&, const EepromSave&) = default;
@@ -122,5 +122,12 @@ struct CommandWords {
   std::string_view sub;
 };
 std::vector<CommandWords> KnownCommands();
+
+// The named commands' help: the controls each acts on, from the plan's table.
+struct NamedHelp {
+  std::string synopsis;
+  std::string text;
+};
+std::vector<NamedHelp> NamedCommandsHelp();
 
 } // namespace cli

@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "device/board_map.hpp"
 #include "loaders/afe_table.hpp"
 #include "loaders/firmware_image.hpp"
 
 namespace cli {
-
-namespace {
-
-constexpr std::uint32_t kChipBytes = 0x10000;
-
-} // namespace
 
 std::string HexValue(unsigned value, int digits) {
   char text[16];
@@ -27,8 +22,9 @@ std::optional<std::uint32_t> ReadEepromSpace(CVeltaEditorDlg& dialog, std::uint3
   for (std::size_t done = 0; done < bytes.size();) {
     const std::uint32_t at = address + static_cast<std::uint32_t>(done);
     const std::size_t n = std::min(
-        {chunk, bytes.size() - done, static_cast<std::size_t>(kChipBytes - at % kChipBytes)});
-    const auto chip = static_cast<std::uint16_t>(loaders::kEepromFirstDevice + (at >> 16));
+        {chunk, bytes.size() - done,
+         static_cast<std::size_t>(board::kEepromChipBytes - at % board::kEepromChipBytes)});
+    const auto chip = board::EepromChipOf(at);
     const std::uint8_t pointer[2] = {static_cast<std::uint8_t>(at >> 8),
                                      static_cast<std::uint8_t>(at)};
     if (ks::Failed(dialog.WriteI2c(chip, pointer, 2)) ||

@@ -17,7 +17,7 @@ namespace cli {
 // "0x" and value in at least digits hexadecimal digits.
 std::string HexValue(unsigned value, int digits);
 
-// Reads the EEPROM space (chip 0x50 + bits 18..16 of an address) from
+// Reads the EEPROM space (board::EepromChipOf picks the chip) from
 // address on in pieces of at most readChunk bytes, each inside one chip and
 // led by the chip's address pointer. The address of the first piece that
 // failed, if any; the pieces before it are read.

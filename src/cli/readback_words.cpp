@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <map>
 
+#include "device/board_map.hpp"
 #include "device/requests.hpp"
 #include "loaders/afe_table.hpp"
 #include "loaders/apod_filter.hpp"
+#include "loaders/byte_source.hpp"
 #include "loaders/ep1out_blocks.hpp"
 #include "loaders/firmware_image.hpp"
 #include "loaders/logarithm_table.hpp"
@@ -26,11 +28,16 @@ TableWords FromBlocks(const Blocks& blocks) {
 }
 
 TableWords Ep1outWords(const std::string& path, std::string_view start) {
-  // The loader takes a file length of up to 32 bits.
-  const auto bytes = loaders::ReadRawFile(path.c_str(), UINT32_MAX, true);
-  if (!bytes)
+  // The loader takes a file length of up to 32 bits, and reads it as it sends.
+  const auto size = loaders::RegularFileSize(path.c_str());
+  loaders::FileSource file(path.c_str());
+  if (!size || *size == 0 || *size > UINT32_MAX || !file.IsOpen())
     return {{}, CannotRead(path, UINT32_MAX)};
-  return FromBlocks(loaders::Ep1outBlocks(*bytes, loaders::Ep1outStartAddress(start)));
+  loaders::Ep1outBlockReader reader(file, *size, loaders::Ep1outStartAddress(start));
+  Blocks blocks;
+  while (reader.Next())
+    blocks.emplace_back(reader.Block().begin(), reader.Block().end());
+  return FromBlocks(blocks);
 }
 
 TableWords AfeWords(const std::string& path) {
@@ -128,7 +135,7 @@ FirmwareBytes LoadedFirmware(const std::string& path) {
   std::vector<std::uint8_t> stored;
   for (const auto& piece : loaders::FirmwarePieces(*image)) {
     const std::uint32_t address =
-        static_cast<std::uint32_t>(piece.device - loaders::kEepromFirstDevice) << 16 |
+        static_cast<std::uint32_t>(piece.device - board::kFirstEeprom) * board::kEepromChipBytes |
         piece.data[0] << 8 | piece.data[1];
     const std::size_t end = address + piece.data.size() - 2;
     if (stored.size() < end)

@@ -1,9 +1,13 @@
 #include "cli/usage.hpp"
 
-#include <span>
+#include <cstdio>
+#include <vector>
 
+#include "cli/plan.hpp"
+#include "device/board_map.hpp"
 #include "sim/config.hpp"
 #include "startup/options.hpp"
+#include "ui/resource.hpp"
 
 namespace cli {
 
@@ -16,7 +20,7 @@ using startup::HelpEntry;
 
 struct HelpSection {
   std::string_view heading;
-  std::span<const HelpEntry> entries;
+  std::vector<HelpEntry> entries;
   // Printed after the entries, as it stands.
   std::string_view note;
 };
@@ -57,51 +61,21 @@ constexpr HelpEntry kRaw[] = {
              "TEXT escapes '\"', '\\' and control characters (\\xNN)"},
 };
 
-constexpr HelpEntry kNamed[] = {
-    {"emc2101 write REG DATA", "set 1001, set 1002, click 1003"},
-    {"emc2101 read REG", "set 1001, click 1004, print 1002"},
-    {"pca9535 write VALUE", "set 1005, click 1006"},
-    {"pca9535 read", "click 1007, print 1005"},
-    {"ltc2633 CMD DAC CODE", "select 1015 CMD, select 1016 DAC, set 1017, click 1018"},
-    {"pca9537 write REG DATA", "select 1029 REG, set 1026, click 1027"},
-    {"pca9537 read REG", "select 1029 REG, click 1028, print 1026"},
-    {"eeprom write CHIP ADDR DATA", "select 1030 CHIP, set 1031, set 1032, click 1033"},
-    {"eeprom read CHIP ADDR", "select 1030 CHIP, set 1031, click 1034, print 1032"},
-    {"gpio LINE 0|1", "check the box of line 26, 27, 45, 50, 51, 52 or 57"},
-    {"uart write BYTE", "set 1042, click 1040"},
-    {"uart read", "click 1041, print 1042"},
-    {"fpga read REG", "set 1072, click 1074, print 1073"},
-    {"fpga write REG VALUE", "set 1077, set 1079, click 1080"},
-    {"fpga write4a VALUE", "set 1062, click 1063"},
-    {"testbits WORD", "boxes 1043 (bit 15) to 1058 (bit 0) from the\n"
-                      "hexadecimal WORD, click 1059"},
-    {"multibeam N", "select the entry showing N in 1060"},
-    {"channel N", "select the entry showing N in 1061"},
-    {"beam N", "select the entry showing N in 1065"},
-    {"rfsource N", "select \"Source bb\" (N = code 0 to 3) in 1069"},
-    {"cdbeams", "click 1071, print its caption"},
-    {"load firmware FILE", "file FILE, click 1012"},
-    {"load ep1out FILE", "file FILE, click 1023 (starts at 1022 as it stands:\n"
-                         "'set 1022 100' first)"},
-    {"load afe FILE", "file FILE, click 1076"},
-    {"load apod FILE", "file FILE, click 1066"},
-    {"load log FILE", "file FILE, click 1070"},
-    {"load tfc FILE", "file FILE, click 1075"},
-};
-
+// In a text "@" stands for the first EEPROM chip's address, "#" for the
+// EP1OUT start field.
 constexpr HelpEntry kBeyond[] = {
-    {"eeprom dump CHIP ADDR COUNT", "hex dump of chip 0x50+CHIP (CHIP 0 to 7); ADDR\n"
+    {"eeprom dump CHIP ADDR COUNT", "hex dump of chip @+CHIP (CHIP 0 to 7); ADDR\n"
                                     "hexadecimal, COUNT decimal; XX: not read"},
     {"fpga dump ADDR COUNT", "hex dump of FPGA registers; ADDR hexadecimal, COUNT\n"
                              "decimal; XXXX: not read"},
-    {"eeprom save CHIP ADDR COUNT FILE", "COUNT bytes from chip 0x50+CHIP into FILE, raw; a\n"
+    {"eeprom save CHIP ADDR COUNT FILE", "COUNT bytes from chip @+CHIP into FILE, raw; a\n"
                                          "read runs on into the next chip, as firmware does"},
-    {"firmware save COUNT FILE", "the same from address 0 of chip 0x50: what 'load\n"
+    {"firmware save COUNT FILE", "the same from address 0 of chip @: what 'load\n"
                                  "firmware' takes back"},
     {"fpga save [bank B] ADDR COUNT FILE", "COUNT registers into FILE, one decimal number a\n"
                                            "line; in 8000..ffff the current bank, or bank B"},
     {"verify KIND FILE", "KIND firmware, ep1out, afe, apod or log: read back\n"
-                         "what that load writes from FILE (ep1out from 1022 as\n"
+                         "what that load writes from FILE (ep1out from # as\n"
                          "it stands) and compare; prints \"verified N words\"\n"
                          "(bytes for firmware), or the first mismatch and\n"
                          "\"N mismatches\" (exit 1)"},
@@ -113,22 +87,72 @@ constexpr HelpEntry kPrompt[] = {
     {"quit", "end the session (so does end of input)"},
 };
 
-constexpr HelpSection kSections[] = {
-    {"Raw commands (any control by its template id, decimal):", kRaw,
-     "select, check and click act whether the control is enabled or not.\n"},
-    {"Named commands (values are typed into the fields as given):", kNamed,
-     "A command that prints a field (get too) takes '= EXPECTED' after its\n"
-     "arguments, as in 'fpga read 1f = 0x1234 (4660)'; a mismatch prints\n"
-     "'COMMAND: got \"ACTUAL\", want \"EXPECTED\"' on standard error. A load first\n"
-     "checks that FILE is a regular file it can read; if not it prints\n"
-     "'velta-cli: cannot read FILE: REASON' and sends nothing.\n"},
-    {"Beyond the dialog (read through the dialog's request primitives):", kBeyond,
-     "Banks are selected through register 4, read first and written back at the end.\n"
-     "Verifying reads through the register window: a TFC table cannot be verified.\n"
-     "A firmware load, and a read that lasts over a second, show a progress line on\n"
-     "standard error when it is a terminal.\n"},
-    {"At the prompt:", kPrompt, ""},
+std::string Replaced(std::string_view text, char mark, std::string_view with) {
+  std::string out;
+  for (const char c : text)
+    if (c == mark)
+      out += with;
+    else
+      out += c;
+  return out;
+}
+
+// The sections with the texts made from the plan's table and the board's map.
+class Help {
+public:
+  Help() : named_(NamedCommandsHelp()) {
+    char first[8];
+    std::snprintf(first, sizeof first, "0x%02x", static_cast<unsigned>(board::kFirstEeprom));
+    const std::string start = std::to_string(IDC_EP1OUT_START);
+    for (const HelpEntry& entry : kBeyond)
+      beyond_.push_back(Replaced(Replaced(entry.text, '@', first), '#', start));
+    std::vector<HelpEntry> named;
+    for (const NamedHelp& entry : named_)
+      named.push_back({entry.synopsis, entry.text});
+    std::vector<HelpEntry> beyond;
+    for (std::size_t i = 0; i < beyond_.size(); ++i)
+      beyond.push_back({kBeyond[i].synopsis, beyond_[i]});
+    sections_ = MakeSections(named, beyond);
+  }
+  Help(const Help&) = delete;
+  Help& operator=(const Help&) = delete;
+
+  const std::vector<HelpSection>& Sections() const { return sections_; }
+
+private:
+  static std::vector<HelpSection> MakeSections(std::vector<HelpEntry> named,
+                                               std::vector<HelpEntry> beyond);
+
+  std::vector<NamedHelp> named_;
+  std::vector<std::string> beyond_;
+  std::vector<HelpSection> sections_;
 };
+
+std::vector<HelpSection> Help::MakeSections(std::vector<HelpEntry> named,
+                                            std::vector<HelpEntry> beyond) {
+  return {
+      {"Raw commands (any control by its template id, decimal):",
+       {std::begin(kRaw), std::end(kRaw)},
+       "select, check and click act whether the control is enabled or not.\n"},
+      {"Named commands (values are typed into the fields as given):", std::move(named),
+       "A command that prints a field (get too) takes '= EXPECTED' after its\n"
+       "arguments, as in 'fpga read 1f = 0x1234 (4660)'; a mismatch prints\n"
+       "'COMMAND: got \"ACTUAL\", want \"EXPECTED\"' on standard error. A load first\n"
+       "checks that FILE is a regular file it can read; if not it prints\n"
+       "'velta-cli: cannot read FILE: REASON' and sends nothing.\n"},
+      {"Beyond the dialog (read through the dialog's request primitives):", std::move(beyond),
+       "Banks are selected through register 4, read first and written back at the end.\n"
+       "Verifying reads through the register window: a TFC table cannot be verified.\n"
+       "A firmware load, and a read that lasts over a second, show a progress line on\n"
+       "standard error when it is a terminal.\n"},
+      {"At the prompt:", {std::begin(kPrompt), std::end(kPrompt)}, ""},
+  };
+}
+
+const std::vector<HelpSection>& Sections() {
+  static const Help help;
+  return help.Sections();
+}
 
 constexpr std::string_view kIntro =
     R"(Drives the Velta Editor dialog without a window. Discovery and the dialog's
@@ -184,7 +208,7 @@ std::string HelpText(bool platformDevice) {
   for (const HelpEntry& entry : kOptions)
     text += Entry(entry);
   text += startup::OptionsNote(platformDevice);
-  for (const HelpSection& section : kSections) {
+  for (const HelpSection& section : Sections()) {
     text += '\n' + std::string(section.heading) + '\n';
     for (const HelpEntry& entry : section.entries)
       text += Entry(entry);
@@ -196,7 +220,7 @@ std::string HelpText(bool platformDevice) {
 
 std::string CommandList() {
   std::string text;
-  for (const HelpSection& section : kSections)
+  for (const HelpSection& section : Sections())
     for (const HelpEntry& entry : section.entries)
       text += "  " + std::string(entry.synopsis) + '\n';
   return text;
@@ -204,7 +228,7 @@ std::string CommandList() {
 
 std::string CommandHelp(std::string_view name) {
   std::string text;
-  for (const HelpSection& section : kSections)
+  for (const HelpSection& section : Sections())
     for (const HelpEntry& entry : section.entries)
       if (NameOf(entry) == name)
         text += Entry(entry);

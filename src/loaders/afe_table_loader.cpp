@@ -1,3 +1,5 @@
+#include <new>
+
 #include "device/requests.hpp"
 #include "loaders/afe_table.hpp"
 #include "loaders/raw_file.hpp"
@@ -25,7 +27,7 @@ bool SelectBank(CVeltaEditorDlg& dialog, const loaders::AfeStep& step) {
 
 } // namespace
 
-void CVeltaEditorDlg::OnBnClickedAfeTableFileLoad() {
+void CVeltaEditorDlg::OnBnClickedAfeTableFileLoad() try {
   if (!HasChannel())
     return;
   const auto path = Host().ChooseFile(loaders::RawFileDialog());
@@ -50,4 +52,6 @@ void CVeltaEditorDlg::OnBnClickedAfeTableFileLoad() {
     if (WriteRegisterPairs(block.data(), static_cast<std::uint32_t>(block.size())) != ks::S_OK)
       return;
   }
+} catch (const std::bad_alloc&) {
+  // Out of memory: the load ends where it stands, as if its file could not be read.
 }

@@ -11,7 +11,7 @@ std::vector<FirmwarePiece> FirmwarePieces(std::span<const std::uint8_t> image) {
   for (std::size_t address = 0; address < image.size(); address += kFirmwarePieceSize) {
     const std::size_t n = std::min(kFirmwarePieceSize, image.size() - address);
     FirmwarePiece piece;
-    piece.device = static_cast<std::uint16_t>(kEepromFirstDevice + ((address >> 16) & 0x7));
+    piece.device = board::EepromChipOf(static_cast<std::uint32_t>(address));
     piece.data.reserve(n + 2);
     piece.data.push_back(static_cast<std::uint8_t>(address >> 8));
     piece.data.push_back(static_cast<std::uint8_t>(address));

@@ -6,15 +6,16 @@
 #include <span>
 #include <vector>
 
+#include "device/board_map.hpp"
+
 namespace loaders {
 
-// The EEPROM address is 19 bits: eight devices of 64 KiB.
-constexpr std::size_t kFirmwareMaxBytes = 512 * 1024;
+// The image fills at most the whole EEPROM space.
+constexpr std::size_t kFirmwareMaxBytes = board::kEepromSpace;
 constexpr std::size_t kFirmwarePieceSize = 32;
-constexpr std::uint16_t kEepromFirstDevice = 0x50;
 
 struct FirmwarePiece {
-  std::uint16_t device;           // I2C address 0x50..0x57
+  std::uint16_t device;           // I2C address of one of the EEPROM chips
   std::vector<std::uint8_t> data; // address high, address low, then the image bytes
   int percent;                    // share of the image sent once this piece is out
 };

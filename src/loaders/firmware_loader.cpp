@@ -1,11 +1,12 @@
 #include <cstdio>
+#include <new>
 
 #include "loaders/firmware_image.hpp"
 #include "loaders/raw_file.hpp"
 #include "loaders/raw_file_dialog.hpp"
 #include "ui/velta_editor_dlg.hpp"
 
-void CVeltaEditorDlg::OnBnClickedLoadFirmware() {
+void CVeltaEditorDlg::OnBnClickedLoadFirmware() try {
   if (!HasChannel())
     return;
   const auto path = Host().ChooseFile(loaders::RawFileDialog());
@@ -32,4 +33,6 @@ void CVeltaEditorDlg::OnBnClickedLoadFirmware() {
     m_Progress.UpdateWindow();
     m_StaticProgress.UpdateWindow();
   }
+} catch (const std::bad_alloc&) {
+  // Out of memory: the load ends where it stands, as if its file could not be read.
 }

@@ -7,6 +7,8 @@
 namespace loaders {
 namespace {
 
+constexpr char kEndOfText = 0x1A;
+
 bool IsBlank(int c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
@@ -25,10 +27,13 @@ bool TableTextReader::Fill() {
     std::memmove(chunk_.data(), chunk_.data() + pos_, end_ - pos_);
     end_ -= pos_;
     pos_ = 0;
-    const std::size_t n = source_.Read(chunk_.data() + end_, chunk_.size() - end_);
-    if (n == 0)
-      eof_ = true;
-    end_ += n;
+    char* const read = chunk_.data() + end_;
+    const std::size_t n = source_.Read(read, chunk_.size() - end_);
+    // A text-mode read ends the file at the first Ctrl-Z; what follows is
+    // never read.
+    const auto* stop = static_cast<const char*>(std::memchr(read, kEndOfText, n));
+    end_ += stop != nullptr ? static_cast<std::size_t>(stop - read) : n;
+    eof_ = n == 0 || stop != nullptr;
   }
   return pos_ < end_;
 }

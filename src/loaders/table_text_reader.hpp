@@ -3,6 +3,7 @@
 // huge single-line file costs no more memory than a small one.
 //
 // A CR LF pair reads as LF; a line ends at LF; the last line needs no LF.
+// The file ends at its first Ctrl-Z (0x1A), as in a text-mode read.
 // A line's scan takes an optional sign and decimal digits after white space,
 // and ends (the rest of the line ignored) at a character that cannot begin a
 // number or at a number outside the signed 32-bit range.

@@ -1,6 +1,11 @@
 #include "startup/editor_start.hpp"
 
+#include <fstream>
+#include <memory>
+
+#include "platform/files/open_file.hpp"
 #include "sim/config.hpp"
+#include "ui/script_recorder.hpp"
 
 namespace startup {
 
@@ -8,6 +13,27 @@ namespace {
 
 constexpr const char* kProgram = "velta-editor";
 constexpr std::size_t kHelpColumn = 24;
+
+std::vector<OptionSpec> EditorSpecs() {
+  std::vector<OptionSpec> specs = kCommonOptionSpecs;
+  specs.push_back({"--record", "", OptionSpec::Value::Required});
+  return specs;
+}
+
+// The script a session records; the recorder seeks back in it, so the file
+// must be one that can seek.
+struct Recording {
+  std::ofstream file;
+  std::unique_ptr<ui::ScriptRecorder> recorder;
+
+  bool Open(const std::string& path) {
+    file.open(files::PathOf(path.c_str()), std::ios::binary | std::ios::trunc);
+    if (!file || file.tellp() == std::streampos(-1))
+      return false;
+    recorder = std::make_unique<ui::ScriptRecorder>(file);
+    return true;
+  }
+};
 
 } // namespace
 
@@ -20,6 +46,9 @@ std::string EditorHelp(bool platformDevice) {
   help += platformDevice ? " Without --sim it binds the attached device.\n"
                          : " It binds the simulated board.\n";
   help += "\nOptions:\n";
+  help += FormatHelpEntry({"--record FILE", "what you do in the dialog, written to FILE as a\n"
+                                            "velta-cli script as you do it"},
+                          kHelpColumn);
   for (const HelpEntry& entry : CommonOptionsHelp(platformDevice))
     help += FormatHelpEntry(entry, kHelpColumn);
   help += OptionsNote(platformDevice) + '\n' + std::string(kExitStatusHelp) + '\n' +
@@ -28,7 +57,7 @@ std::string EditorHelp(bool platformDevice) {
 }
 
 int StartEditor(std::span<const std::string> args, Platform platform, EditorIo io,
-                const std::function<int(Backend&)>& run) {
+                const std::function<int(Backend&, dlg::ActionObserver*)>& run) {
   const auto console = [&] {
     if (io.needConsole)
       io.needConsole();
@@ -39,14 +68,17 @@ int StartEditor(std::span<const std::string> args, Platform platform, EditorIo i
     return 2;
   };
 
-  const OptionScan scan = ScanOptions(args, kCommonOptionSpecs);
+  static const std::vector<OptionSpec> specs = EditorSpecs();
+  const OptionScan scan = ScanOptions(args, specs);
   if (!scan.error.empty())
     return usage(scan.error);
   if (scan.operands < args.size())
     return usage("unexpected argument " + args[scan.operands]);
   CommonOptions options;
+  std::optional<std::string> recordPath;
   for (const GivenOption& given : scan.options)
-    TakeCommonOption(given, options);
+    if (!TakeCommonOption(given, options))
+      recordPath = given.value;
   if (options.help) {
     console();
     io.out << EditorHelp(platform.catalog != nullptr);
@@ -62,7 +94,10 @@ int StartEditor(std::span<const std::string> args, Platform platform, EditorIo i
   auto opened = Backend::Open(options, platform, io.err);
   if (auto* problem = std::get_if<std::string>(&opened))
     return usage(*problem);
-  return run(*std::get<std::unique_ptr<Backend>>(opened));
+  Recording recording;
+  if (recordPath && !recording.Open(*recordPath))
+    return usage("cannot write the recording to " + *recordPath);
+  return run(*std::get<std::unique_ptr<Backend>>(opened), recording.recorder.get());
 }
 
 } // namespace startup

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "platform/dialog/action_observer.hpp"
 #include "startup/backend.hpp"
 
 namespace startup {
@@ -23,8 +24,9 @@ struct EditorIo {
 std::string EditorHelp(bool platformDevice);
 
 // Returns the exit status: help, version and usage errors end here; otherwise
-// `run` gets the backend and its result is the status.
+// `run` gets the backend and, with --record, the observer its host reports the
+// user's actions to (null without), and its result is the status.
 int StartEditor(std::span<const std::string> args, Platform platform, EditorIo io,
-                const std::function<int(Backend&)>& run);
+                const std::function<int(Backend&, dlg::ActionObserver*)>& run);
 
 } // namespace startup

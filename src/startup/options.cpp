@@ -103,14 +103,14 @@ std::string FormatHelpEntry(const HelpEntry& entry, std::size_t column) {
 
 std::vector<HelpEntry> CommonOptionsHelp(bool platformDevice) {
   return {
-      {"--sim", platformDevice ? "the simulated board instead of the attached device"
-                               : "the simulated board (the default: this platform has\n"
-                                 "no device catalog of its own)"},
-      {"--sim-set KEY=VALUE", "a setting of the simulated board; repeatable, applied\n"
-                              "in order (the settings are listed below)"},
-      {"--trace[=FILE]", "every property call and pause as JSON Lines, from the\n"
-                         "first probe on, written as it happens; standard error\n"
-                         "without FILE"},
+      {"--sim", platformDevice ? "the simulated board instead of the device"
+                               : "the simulated board (the default: this\n"
+                                 "platform has no device catalog of its own)"},
+      {"--sim-set KEY=VALUE", "a setting of the simulated board; repeatable,\n"
+                              "applied in order (the settings are below)"},
+      {"--trace[=FILE]", "every property call and pause as JSON Lines,\n"
+                         "from the first probe on, written as it happens;\n"
+                         "standard error without FILE"},
       {"--virtual-time", "pauses are recorded, not slept"},
       {"-h, --help", "this help"},
       {"-V, --version", "the version"},

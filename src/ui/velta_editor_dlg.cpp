@@ -5,6 +5,7 @@
 
 #include "device/requests.hpp"
 #include "ui/dialog_template.hpp"
+#include "ui/gpio_wiring.hpp"
 #include "ui/resource.hpp"
 
 namespace {
@@ -111,17 +112,10 @@ bool CVeltaEditorDlg::OnInitDialog() {
   m_ComboAt24c64Chip.AddStrings(Numbered(0, 8));
   m_ComboAt24c64Chip.SetCurSel(7);
 
-  const struct {
-    std::uint16_t line;
-    CButton& box;
-  } gpioBoxes[] = {
-      {26, m_CheckPowerOn}, {27, m_CheckI2cEnable}, {45, m_CheckGpio45}, {50, m_CheckGpio50},
-      {51, m_CheckGpio51},  {52, m_CheckGpio52},    {57, m_CheckGpio57},
-  };
-  for (const auto& gpio : gpioBoxes) {
+  for (const GpioBox& gpio : kGpioBoxes) {
     std::uint8_t level = 0;
     GetGpio(gpio.line, &level);
-    gpio.box.SetCheck(level);
+    Host().SetCheck(gpio.id, level);
   }
 
   m_ComboMultiBeam.AddStrings(Numbered(0, 4));

@@ -105,8 +105,8 @@ protected:
   bool RouteCommand(int id, dlg::Notification code) override;
 
 private:
-  // Sets one GPIO line to the state of its check box.
-  void SendGpioFromBox(CButton& box, std::uint16_t line);
+  // Sets a check box's GPIO line to the state of the box.
+  void SendGpioFromBox(int id);
   // The text loaders' shared file choice; calls send with the chosen path.
   void ChooseTableFile(void (CVeltaEditorDlg::*send)(const char*));
 
@@ -139,7 +139,7 @@ private:
   CButton m_CheckGpio52;
   CButton m_CheckGpio57;
   CEdit m_EditUartData;
-  CButton m_CheckTestBit[16]; // [0] is bit 15 (1043), [15] is bit 0 (1058)
+  CButton m_CheckTestBit[16]; // [0] is bit 15 (IDC_TEST_BIT15), [15] is bit 0
   std::uint16_t m_TestBits = 0;
   CComboBox m_ComboMultiBeam;
   CComboBox m_ComboAfeChannel;

@@ -1,4 +1,5 @@
 #include "cli/command.hpp"
+#include "support/case_names.hpp"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"file its # #x", "its # #x", "# #x", "#x"}},
         LineCase{"set 1001 'a \"b\"'\"'c'\"",
                  {"set", "1001", "a \"b\"'c'"},
-                 {"set 1001 a \"b\"'c'", "1001 a \"b\"'c'", "a \"b\"'c'"}}));
+                 {"set 1001 a \"b\"'c'", "1001 a \"b\"'c'", "a \"b\"'c'"}}),
+    support::NamedBy([](const LineCase& c) { return c.line; }));
 
 TEST(ScriptLine, WrittenTextKeepsTheQuotes) {
   const auto command = ParseScriptLine("  load tfc \"my tfc.txt\"  # the table");
@@ -111,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{"set", "1001"}, {"get", "1001"}}},
                       SplitCase{{";", "show", ";", ";", "show", ";"}, {{"show"}, {"show"}}},
                       // Only a ";" argument of its own separates; inside a word it is text.
-                      SplitCase{{"set", "1001", "1f;", "show"}, {{"set", "1001", "1f;", "show"}}}));
+                      SplitCase{{"set", "1001", "1f;", "show"}, {{"set", "1001", "1f;", "show"}}}),
+    support::NamedBy([](const SplitCase& c) { return support::Joined(c.args); }));
 
 TEST(SplitArguments, TailsJoinArgumentsWithOneBlank) {
   const std::vector<std::string> args = {"set", "1001", "a  b", "", "c"};

@@ -1,4 +1,5 @@
 #include "cli/completion.hpp"
+#include "support/case_names.hpp"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CompletionCase{"eeprom d", {"dump"}}, CompletionCase{"help lo", {"load"}},
                       // Past the second word, and after one-word commands, nothing.
                       CompletionCase{"fpga read ", {}}, CompletionCase{"set 10", {}},
-                      CompletionCase{"cdbeams ", {}}, CompletionCase{"frob", {}}));
+                      CompletionCase{"cdbeams ", {}}, CompletionCase{"frob", {}}),
+    support::NamedBy([](const CompletionCase& c) { return c.before; }));
 
 TEST(Completion, CommonPrefix) {
   EXPECT_EQ(CommonPrefix({"pca9535", "pca9537"}), "pca953");

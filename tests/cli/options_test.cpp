@@ -1,4 +1,5 @@
 #include "cli/options.hpp"
+#include "support/case_names.hpp"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{{"--read-chunk=4097"}, "--read-chunk: invalid N '4097' (1 to 4096)"},
                       BadCase{{"--read-chunk=32k"}, "--read-chunk: invalid N '32k' (1 to 4096)"},
                       BadCase{{"--script", "s.txt", "show"},
-                              "--script and commands on the command line exclude each other"}));
+                              "--script and commands on the command line exclude each other"}),
+    support::NamedBy([](const BadCase& c) { return support::Joined(c.args); }));
 
 } // namespace
 } // namespace cli

@@ -1,4 +1,5 @@
 #include "cli/plan.hpp"
+#include "support/case_names.hpp"
 
 #include "cli/usage.hpp"
 
@@ -39,8 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PlanCase{"check 1019 1", {CheckAndClick{1019, 1}}},
                       PlanCase{"click 1074", {Click{1074}}}, PlanCase{"click 1020", {Click{1020}}},
                       PlanCase{"file /tmp/a b.bin", {QueueFile{"/tmp/a b.bin"}}},
-                      PlanCase{"file -", {QueueFile{std::nullopt}}},
-                      PlanCase{"show", {ShowAll{}}}));
+                      PlanCase{"file -", {QueueFile{std::nullopt}}}, PlanCase{"show", {ShowAll{}}}),
+    support::NamedBy([](const PlanCase& c) { return c.line; }));
 
 INSTANTIATE_TEST_SUITE_P(
     Named, PlanTest,
@@ -79,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"load apod a.txt", {CheckFile{"a.txt"}, QueueFile{"a.txt"}, Click{1066}}},
         PlanCase{"load log 'my table.txt'",
                  {CheckFile{"my table.txt"}, QueueFile{"my table.txt"}, Click{1070}}},
-        PlanCase{"load tfc -", {QueueFile{std::nullopt}, Click{1075}}}));
+        PlanCase{"load tfc -", {QueueFile{std::nullopt}, Click{1075}}}),
+    support::NamedBy([](const PlanCase& c) { return c.line; }));
 
 // A read compares what it printed with the rest of the command after "=".
 INSTANTIATE_TEST_SUITE_P(
@@ -100,14 +102,16 @@ INSTANTIATE_TEST_SUITE_P(
             {Click{1071}, PrintText{1071}, ExpectText{1071, "Read CD Beams: 4661", "cdbeams"}}},
         // A field value of "=" stays a value where the command needs one.
         PlanCase{"fpga write 1f =", {SetText{1077, "1f"}, SetText{1079, "="}, Click{1080}}},
-        PlanCase{"set 1001 = 5", {SetText{1001, "= 5"}}}));
+        PlanCase{"set 1001 = 5", {SetText{1001, "= 5"}}}),
+    support::NamedBy([](const PlanCase& c) { return c.line; }));
 
 INSTANTIATE_TEST_SUITE_P(
     Extras, PlanTest,
     ::testing::Values(PlanCase{"eeprom dump 7 fff0 16", {EepromDump{7, 0xFFF0, 16}}},
                       PlanCase{"fpga dump 0x8000 8", {FpgaDump{0x8000, 8}}},
                       PlanCase{"fpga dump ffff 1", {FpgaDump{0xFFFF, 1}}},
-                      PlanCase{"verify firmware fw", {VerifyTable{Table::Firmware, "fw"}}}));
+                      PlanCase{"verify firmware fw", {VerifyTable{Table::Firmware, "fw"}}}),
+    support::NamedBy([](const PlanCase& c) { return c.line; }));
 
 TEST(Plan, TestBitsTickEveryBoxFromBit15Down) {
   const PlanResult result = MakePlan(Words({"testbits", "8001"}));
@@ -169,7 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"load tfc \"my tfc.txt", "unterminated quote"},
         ErrorCase{"uart write 41 = 41", "only a read takes '= EXPECTED'"},
         ErrorCase{"fpga read 1f 5a", "usage of this command: fpga read REG"},
-        ErrorCase{"expect 9999 x", "no control with id 9999"}));
+        ErrorCase{"expect 9999 x", "no control with id 9999"}),
+    support::NamedBy([](const ErrorCase& c) { return c.line; }));
 
 TEST(Plan, EveryCommandHasItsHelpEntry) {
   for (const CommandWords& command : KnownCommands()) {

@@ -2,6 +2,7 @@
 // loader wrote, a changed word is named at its address and bank, the bank
 // register is put back, reads cross chip boundaries in pieces, and what
 // cannot be read back is refused.
+#include "support/case_names.hpp"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -78,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                   VerifyTable{Table::Log, "my log.txt"}}},
         PlanCase{"load ep1out e.bin --verify",
                  {CheckFile{"e.bin"}, QueueFile{"e.bin"}, Click{1023},
-                  VerifyTable{Table::Ep1out, "e.bin"}}}));
+                  VerifyTable{Table::Ep1out, "e.bin"}}}),
+    support::NamedBy([](const PlanCase& c) { return c.line; }));
 
 struct ErrorCase {
   const char* line;
@@ -112,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "a bank is read in the table window: ADDR 8000 to ffff"},
         ErrorCase{"fpga save bank 256 8000 1 f", "invalid B (0 to 255) '256'"},
         ErrorCase{"fpga save bank 6 8000 1",
-                  "usage of this command: fpga save [bank B] ADDR COUNT FILE"}));
+                  "usage of this command: fpga save [bank B] ADDR COUNT FILE"}),
+    support::NamedBy([](const ErrorCase& c) { return c.line; }));
 
 TEST(ReadbackWords, LastWriteWinsInReadingOrderAndBankSelectionsAreNoWords) {
   const std::vector<std::vector<std::uint8_t>> blocks = {

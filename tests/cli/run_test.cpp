@@ -7,6 +7,7 @@
 
 #include "cli/usage.hpp"
 #include "cli_process.hpp"
+#include "support/case_names.hpp"
 
 namespace cli_test {
 namespace {
@@ -127,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--stop-on-error", "get", "1012", ";", "get", "1075"},
                    0,
                    "Load Firmware...\nTFC Load...\n",
-                   ""}));
+                   ""}),
+    support::NamedBy([](const StatusCase& c) { return support::Joined(c.args); }));
 
 TEST(ExitStatus, FailedRequestInTheOpening) {
   // Call 3 is the first GPIO get (after the two probes): line 26 reads as clear.
@@ -271,7 +273,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"fpga", "write", "1", "2", ";", "channel", "0"},
                   "channel 0: no entry '0' in 1061 (entries '1' to '128')"},
         UsageCase{{"select", "1015", "8"},
-                  "select 1015 8: index 8 out of range for 1015 (-1 to 7)"}));
+                  "select 1015 8: index 8 out of range for 1015 (-1 to 7)"}),
+    support::NamedBy([](const UsageCase& c) { return support::Joined(c.args); }));
 
 TEST(Usage, BadSimulatorSettingIsAUsageError) {
   const Outcome r = Launch({"--sim-set", "bogus=1", "show"});

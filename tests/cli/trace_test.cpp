@@ -1,5 +1,6 @@
 // Scripts run through the program, their traces compared with the records
 // the dialog must send, composed here from the record layouts.
+#include "support/case_names.hpp"
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -184,11 +185,12 @@ TEST_P(ReadChunkTest, DumpReadsInChunks) {
   EXPECT_EQ(ReadFile(dir.File("t.jsonl")), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Chunks, ReadChunkTest,
-                         ::testing::Values(ChunkCase{{}, {{0x08, 32}, {0x28, 8}}},
-                                           ChunkCase{{"--read-chunk", "16"},
-                                                     {{0x08, 16}, {0x18, 16}, {0x28, 8}}},
-                                           ChunkCase{{"--read-chunk=4096"}, {{0x08, 40}}}));
+INSTANTIATE_TEST_SUITE_P(
+    Chunks, ReadChunkTest,
+    ::testing::Values(ChunkCase{{}, {{0x08, 32}, {0x28, 8}}},
+                      ChunkCase{{"--read-chunk", "16"}, {{0x08, 16}, {0x18, 16}, {0x28, 8}}},
+                      ChunkCase{{"--read-chunk=4096"}, {{0x08, 40}}}),
+    support::NamedBy([](const ChunkCase& c) { return support::Joined(c.options); }));
 
 struct RefusalCase {
   std::vector<std::string> args;
@@ -232,7 +234,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "velta-cli: script line 6: click 9999: no control with id 9999\n"
                     "Usage: velta-cli [OPTIONS] [COMMAND [ARGS]] [';' COMMAND ...]\n",
                     "fpga write 10 1\n\nfpga reed 10\nchannel 0\nload tfc \"my tfc.txt\n"
-                    "click 9999\nfpga read 10\n"}));
+                    "click 9999\nfpga read 10\n"}),
+    support::NamedBy([](const RefusalCase& c) { return support::Joined(c.args); }));
 
 TEST(Refusal, UnreadableFile) {
   if (geteuid() == 0)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/dialog/hex_field.hpp"
+#include "support/case_names.hpp"
 
 namespace {
 
@@ -33,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Inputs, HexField,
                                          "123456789", "fffffffffffffffff", "-80000000", "-0x10",
                                          " -0x10", "1ff02", "1a5", "  0", "00000001", "g", "\n5",
                                          "5 6", "0x-5", "-ffffffffffffffffff", "10000000000000000",
-                                         "-ffffffff"));
+                                         "-ffffffff"),
+                         support::NamedBy([](const std::string& s) { return s; }));
 
 TEST(HexFieldPresets, NoNumberKeepsPreset) {
   EXPECT_EQ(dlg::ParseHexField("", -1), -1);

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int percent = 0;
   for (const auto& piece : loaders::FirmwarePieces(fuzz::Bytes(data, size))) {
     FUZZ_CHECK(piece.data.size() > 2 && piece.data.size() <= 2 + loaders::kFirmwarePieceSize);
-    FUZZ_CHECK(piece.device == loaders::kEepromFirstDevice + (next >> 16));
+    FUZZ_CHECK(piece.device == board::EepromChipOf(static_cast<std::uint32_t>(next)));
     FUZZ_CHECK(piece.data[0] == ((next >> 8) & 0xFF) && piece.data[1] == (next & 0xFF));
     for (std::size_t i = 2; i < piece.data.size(); ++i)
       FUZZ_CHECK(piece.data[i] == data[next++]);

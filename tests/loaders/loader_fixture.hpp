@@ -23,21 +23,23 @@ using Bytes = std::vector<std::uint8_t>;
 // Records what the loaders do to the progress controls.
 class RecordingHost : public dlg::HeadlessHost {
 public:
-  int SetPos(int id, int pos) override {
-    if (id == IDC_PROGRESS)
-      positions.push_back(pos);
-    return HeadlessHost::SetPos(id, pos);
-  }
-  void SetWindowText(int id, std::string_view text) override {
-    if (id == IDC_PROGRESS_TEXT)
-      progressTexts.emplace_back(text);
-    HeadlessHost::SetWindowText(id, text);
-  }
   void UpdateWindow(int id) override { repaints.push_back(id); }
 
   std::vector<int> positions;
   std::vector<std::string> progressTexts;
   std::vector<int> repaints;
+
+protected:
+  int DoSetPos(int id, int pos) override {
+    if (id == IDC_PROGRESS)
+      positions.push_back(pos);
+    return HeadlessHost::DoSetPos(id, pos);
+  }
+  void DoSetWindowText(int id, std::string_view text) override {
+    if (id == IDC_PROGRESS_TEXT)
+      progressTexts.emplace_back(text);
+    HeadlessHost::DoSetWindowText(id, text);
+  }
 };
 
 // One expected trace entry: a property call (record and data) or a pause.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "loader_fixture.hpp"
+#include "support/case_names.hpp"
 
 namespace {
 
@@ -115,19 +116,17 @@ TEST_P(RawNothing, SendsNothing) {
   EXPECT_EQ(host.fileDialogs().size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, RawNothing,
-                         ::testing::Values(NothingCase{IDC_LOAD_FIRMWARE, ""},
-                                           NothingCase{IDC_LOAD_FIRMWARE, "-"},
-                                           NothingCase{IDC_LOAD_FIRMWARE, "dir"},
-                                           NothingCase{IDC_LOAD_FIRMWARE, "missing"},
-                                           NothingCase{IDC_EP1OUT_FILE_LOAD, ""},
-                                           NothingCase{IDC_EP1OUT_FILE_LOAD, "-"},
-                                           NothingCase{IDC_EP1OUT_FILE_LOAD, "dir"},
-                                           NothingCase{IDC_EP1OUT_FILE_LOAD, "missing"},
-                                           NothingCase{IDC_AFE_TABLE_FILE_LOAD, ""},
-                                           NothingCase{IDC_AFE_TABLE_FILE_LOAD, "-"},
-                                           NothingCase{IDC_AFE_TABLE_FILE_LOAD, "dir"},
-                                           NothingCase{IDC_AFE_TABLE_FILE_LOAD, "missing"}));
+INSTANTIATE_TEST_SUITE_P(
+    Paths, RawNothing,
+    ::testing::Values(
+        NothingCase{IDC_LOAD_FIRMWARE, ""}, NothingCase{IDC_LOAD_FIRMWARE, "-"},
+        NothingCase{IDC_LOAD_FIRMWARE, "dir"}, NothingCase{IDC_LOAD_FIRMWARE, "missing"},
+        NothingCase{IDC_EP1OUT_FILE_LOAD, ""}, NothingCase{IDC_EP1OUT_FILE_LOAD, "-"},
+        NothingCase{IDC_EP1OUT_FILE_LOAD, "dir"}, NothingCase{IDC_EP1OUT_FILE_LOAD, "missing"},
+        NothingCase{IDC_AFE_TABLE_FILE_LOAD, ""}, NothingCase{IDC_AFE_TABLE_FILE_LOAD, "-"},
+        NothingCase{IDC_AFE_TABLE_FILE_LOAD, "dir"},
+        NothingCase{IDC_AFE_TABLE_FILE_LOAD, "missing"}),
+    support::NamedBy([](const NothingCase& c) { return std::to_string(c.button) + " " + c.file; }));
 
 class RawNoChannel : public LoaderTest, public ::testing::WithParamInterface<int> {};
 
@@ -141,7 +140,8 @@ TEST_P(RawNoChannel, ShowsNoFileDialog) {
 
 INSTANTIATE_TEST_SUITE_P(Buttons, RawNoChannel,
                          ::testing::Values(IDC_LOAD_FIRMWARE, IDC_EP1OUT_FILE_LOAD,
-                                           IDC_AFE_TABLE_FILE_LOAD));
+                                           IDC_AFE_TABLE_FILE_LOAD),
+                         support::NamedBy([](int button) { return std::to_string(button); }));
 
 struct Ep1outCase {
   const char* field;
@@ -171,7 +171,10 @@ INSTANTIATE_TEST_SUITE_P(Files, Ep1outLoader,
                                            Ep1outCase{"", 5, {0, 1}}, Ep1outCase{"zz", 4, {0, 1}},
                                            Ep1outCase{"100", 1, {}},
                                            Ep1outCase{"1F000", 2, {0xF000}},
-                                           Ep1outCase{"FFFE", 6, {0xFFFE, 0xFFFF, 0x0000}}));
+                                           Ep1outCase{"FFFE", 6, {0xFFFE, 0xFFFF, 0x0000}}),
+                         support::NamedBy([](const Ep1outCase& c) {
+                           return std::string(c.field) + " " + std::to_string(c.size);
+                         }));
 
 TEST_F(LoaderTest, Ep1outFilesPast32767BytesGoInBlocksThatFitTheLengthField) {
   Start();
@@ -302,6 +305,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, AfeFailures,
                              // The read at the bank change fails.
                              AfeFailure{{"reg.4=1234"}, 35, 65538, 35, 0x1200},
                              // The write at the bank change fails.
-                             AfeFailure{{"reg.4=1234"}, 36, 65538, 36, 0x1200}));
+                             AfeFailure{{"reg.4=1234"}, 36, 65538, 36, 0x1200}),
+                         support::NamedBy([](const AfeFailure& c) {
+                           return support::Joined(c.settings);
+                         }));
 
 } // namespace

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <numeric>
+#include <string>
 #include <vector>
 
 #include "loaders/afe_table.hpp"
 #include "loaders/ep1out_blocks.hpp"
 #include "loaders/firmware_image.hpp"
+#include "support/case_names.hpp"
 
 namespace {
 
@@ -48,15 +50,16 @@ TEST_P(FirmwareSplit, PiecesOfThirtyTwoBytesWithTheirAddresses) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Images, FirmwareSplit,
-                         ::testing::Values(FirmwareCase{1, {0x50}, {0}, {1}, {100}},
-                                           FirmwareCase{
-                                               33, {0x50, 0x50}, {0, 0x20}, {32, 1}, {96, 100}},
-                                           FirmwareCase{100,
-                                                        {0x50, 0x50, 0x50, 0x50},
-                                                        {0, 0x20, 0x40, 0x60},
-                                                        {32, 32, 32, 4},
-                                                        {32, 64, 96, 100}}));
+INSTANTIATE_TEST_SUITE_P(
+    Images, FirmwareSplit,
+    ::testing::Values(FirmwareCase{1, {0x50}, {0}, {1}, {100}},
+                      FirmwareCase{33, {0x50, 0x50}, {0, 0x20}, {32, 1}, {96, 100}},
+                      FirmwareCase{100,
+                                   {0x50, 0x50, 0x50, 0x50},
+                                   {0, 0x20, 0x40, 0x60},
+                                   {32, 32, 32, 4},
+                                   {32, 64, 96, 100}}),
+    support::NamedBy([](const FirmwareCase& c) { return std::to_string(c.size); }));
 
 TEST(FirmwareSplit, SixtyFourKibPlusOneEndsOnTheNextDevice) {
   const auto pieces = loaders::FirmwarePieces(Counting(65537));
@@ -93,8 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, Ep1outStart,
                          ::testing::Values(StartCase{"100", 0x100}, StartCase{"", 0},
                                            StartCase{"zz", 0}, StartCase{"1F000", 0xF000},
                                            StartCase{"FFFE", 0xFFFE}, StartCase{"-3", 0},
-                                           StartCase{"80000000", 0},
-                                           StartCase{"7FFFFFFF", 0xFFFF}));
+                                           StartCase{"80000000", 0}, StartCase{"7FFFFFFF", 0xFFFF}),
+                         support::NamedBy([](const StartCase& c) { return c.field; }));
 
 Bytes Pairs(std::initializer_list<std::pair<std::uint16_t, std::uint16_t>> pairs) {
   Bytes bytes;
@@ -107,24 +110,35 @@ Bytes Pairs(std::initializer_list<std::pair<std::uint16_t, std::uint16_t>> pairs
   return bytes;
 }
 
+// Every block the reader builds from a file of `length` bytes holding `bytes`.
+std::vector<Bytes> Ep1outBlocks(const Bytes& bytes, std::uint16_t start,
+                                std::uint64_t length = UINT64_MAX) {
+  loaders::StringSource file(std::string(bytes.begin(), bytes.end()));
+  loaders::Ep1outBlockReader reader(file, length == UINT64_MAX ? bytes.size() : length, start);
+  std::vector<Bytes> blocks;
+  while (reader.Next())
+    blocks.emplace_back(reader.Block().begin(), reader.Block().end());
+  return blocks;
+}
+
 TEST(Ep1outBlocks, SmallFilesGiveOneBlock) {
   const Bytes six{0x11, 0x22, 0x33, 0x44, 0x55, 0x66};
-  EXPECT_EQ(loaders::Ep1outBlocks(six, 0x100),
+  EXPECT_EQ(Ep1outBlocks(six, 0x100),
             std::vector<Bytes>{Pairs({{0x100, 0x2211}, {0x101, 0x4433}, {0x102, 0x6655}})});
-  EXPECT_EQ(loaders::Ep1outBlocks(Bytes{1, 2, 3, 4, 5}, 0),
+  EXPECT_EQ(Ep1outBlocks(Bytes{1, 2, 3, 4, 5}, 0),
             std::vector<Bytes>{Pairs({{0, 0x0201}, {1, 0x0403}})});
-  EXPECT_EQ(loaders::Ep1outBlocks(Bytes{9}, 0), std::vector<Bytes>{Bytes{}});
-  EXPECT_EQ(loaders::Ep1outBlocks(six, 0xFFFE),
+  EXPECT_EQ(Ep1outBlocks(Bytes{9}, 0), std::vector<Bytes>{Bytes{}});
+  EXPECT_EQ(Ep1outBlocks(six, 0xFFFE),
             std::vector<Bytes>{Pairs({{0xFFFE, 0x2211}, {0xFFFF, 0x4433}, {0, 0x6655}})});
 }
 
 TEST(Ep1outBlocks, LargeFilesSplitIntoBlocksWhoseLengthFitsSixteenBits) {
-  const auto at32767 = loaders::Ep1outBlocks(Counting(32767), 0);
+  const auto at32767 = Ep1outBlocks(Counting(32767), 0);
   ASSERT_EQ(at32767.size(), 1u);
   EXPECT_EQ(at32767[0].size(), 65532u);
 
   const Bytes file = Counting(2 * 16383 * 2 + 6);
-  const auto blocks = loaders::Ep1outBlocks(file, 0x10);
+  const auto blocks = Ep1outBlocks(file, 0x10);
   ASSERT_EQ(blocks.size(), 3u);
   EXPECT_EQ(blocks[0].size(), 65532u);
   EXPECT_EQ(blocks[1].size(), 65532u);
@@ -140,6 +154,16 @@ TEST(Ep1outBlocks, LargeFilesSplitIntoBlocksWhoseLengthFitsSixteenBits) {
                     static_cast<std::uint16_t>(file[2 * w + 2] | file[2 * w + 3] << 8)},
                    {static_cast<std::uint16_t>(0x10 + w + 2),
                     static_cast<std::uint16_t>(file[2 * w + 4] | file[2 * w + 5] << 8)}}));
+}
+
+// A file that gives fewer bytes than its size: the block it cannot fill is not
+// built, nor any after it.
+TEST(Ep1outBlocks, AShortReadEndsBeforeTheBlockItCannotFill) {
+  EXPECT_EQ(Ep1outBlocks(Counting(10), 0, 12), std::vector<Bytes>{});
+  const Bytes file = Counting(2 * 16383 + 10);
+  const auto blocks = Ep1outBlocks(file, 0, 4 * 16383);
+  ASSERT_EQ(blocks.size(), 1u);
+  EXPECT_EQ(blocks[0], Ep1outBlocks(Bytes(file.begin(), file.begin() + 2 * 16383), 0)[0]);
 }
 
 using Kind = loaders::AfeStep::Kind;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "loaders/table_text_reader.hpp"
+#include "support/case_names.hpp"
 
 namespace {
 
@@ -51,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"2147483647 -2147483648 1\n", {{2147483647, -2147483648, 1}}},
                       LineCase{"1 2147483648 3\n4\n", {{1}, {4}}},
                       LineCase{"-2147483649 3\n", {{}}},
-                      LineCase{"99999999999999999999999 5\n", {{}}}));
+                      LineCase{"99999999999999999999999 5\n", {{}}}),
+    support::NamedBy([](const LineCase& c) { return c.text; }));
 
 INSTANTIATE_TEST_SUITE_P(
     LineEnds, ReaderLines,
@@ -60,7 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"1\r\n2", {{1}, {2}}}, LineCase{"\n\n3\n", {{}, {}, {3}}},
                       LineCase{"\r\n\r\n", {{}, {}}}, LineCase{"4\r 5\r\n", {{4, 5}}},
                       LineCase{"6\r", {{6}}}, LineCase{"7\n\n", {{7}, {}}},
-                      LineCase{"heading\r\n1 2\r\n", {{}, {1, 2}}}));
+                      LineCase{"heading\r\n1 2\r\n", {{}, {1, 2}}},
+                      LineCase{"1 2\r\x1a\n3\n", {{1, 2}}}, LineCase{"\x1a\n1\n", {}},
+                      LineCase{"4\n5\x1a 6\n7", {{4}, {5}}}),
+    support::NamedBy([](const LineCase& c) { return c.text; }));
 
 TEST(TableTextReader, AllNumbersAcrossLinesStopsWhenTheSinkSaysSo) {
   loaders::StringSource source("1 2\nx\n3 4 5\n6");

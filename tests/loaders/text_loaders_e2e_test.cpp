@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "loader_fixture.hpp"
+#include "support/case_names.hpp"
 
 namespace {
 
@@ -59,7 +60,8 @@ TEST_P(ApodWrongCount, IsRefusedWithItsMessage) {
   EXPECT_EQ(host.waitCursorDepth(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, ApodWrongCount, ::testing::Values(0u, 8191u, 8193u, 20000u));
+INSTANTIATE_TEST_SUITE_P(Counts, ApodWrongCount, ::testing::Values(0u, 8191u, 8193u, 20000u),
+                         support::NamedBy([](unsigned n) { return std::to_string(n); }));
 
 // Nothing sent, no message: cancel, missing file, a folder, no channel.
 struct QuietCase {
@@ -103,7 +105,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextQuiet,
                                            QuietCase{IDC_TFC_LOAD, "-", true, 1},
                                            QuietCase{IDC_TFC_LOAD, "missing", true, 1},
                                            QuietCase{IDC_TFC_LOAD, "dir", true, 1},
-                                           QuietCase{IDC_TFC_LOAD, "ok", false, 0}));
+                                           QuietCase{IDC_TFC_LOAD, "ok", false, 0}),
+                         support::NamedBy([](const QuietCase& c) {
+                           return std::to_string(c.button) + " " + c.file +
+                                  (c.channel ? "" : " no channel");
+                         }));
 
 using LogLoader = LoaderTest;
 
@@ -257,10 +263,11 @@ TEST_P(TfcLineCounts, SendThreeTransfersAndAPausePerBlock) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, TfcLineCounts,
-                         ::testing::Values(TfcLinesCase{0, 0}, TfcLinesCase{1, 1},
-                                           TfcLinesCase{8, 1}, TfcLinesCase{9, 2},
-                                           TfcLinesCase{16, 2}, TfcLinesCase{257, 32}));
+INSTANTIATE_TEST_SUITE_P(
+    Files, TfcLineCounts,
+    ::testing::Values(TfcLinesCase{0, 0}, TfcLinesCase{1, 1}, TfcLinesCase{8, 1},
+                      TfcLinesCase{9, 2}, TfcLinesCase{16, 2}, TfcLinesCase{257, 32}),
+    support::NamedBy([](const TfcLinesCase& c) { return std::to_string(c.lines); }));
 
 TEST_F(TfcLoader, AHeadingShiftsRowsAndLongLinesKeep32Numbers) {
   Start();

@@ -6,6 +6,7 @@
 #include "loaders/apod_filter.hpp"
 #include "loaders/logarithm_table.hpp"
 #include "loaders/tfc_table.hpp"
+#include "support/case_names.hpp"
 
 namespace {
 
@@ -62,11 +63,12 @@ TEST_P(ApodCount, OnlyExactly8192IsComplete) {
   EXPECT_LE(filter.pairs.size(), 0x8000u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, ApodCount,
-                         ::testing::Values(CountCase{0, 0, false}, CountCase{8191, 8191, false},
-                                           CountCase{8192, 8192, true},
-                                           CountCase{8193, 8193, false},
-                                           CountCase{50000, 8193, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Counts, ApodCount,
+    ::testing::Values(CountCase{0, 0, false}, CountCase{8191, 8191, false},
+                      CountCase{8192, 8192, true}, CountCase{8193, 8193, false},
+                      CountCase{50000, 8193, false}),
+    support::NamedBy([](const CountCase& c) { return std::to_string(c.numbers); }));
 
 TEST(ApodFilter, ValuesAreTheLow16Bits) {
   std::string text = "-1 65535 65536 70000 x 3\n\nheading\n";
@@ -162,11 +164,12 @@ TEST_P(LogShortStreams, ShortStreamsAreFilledWithTheirLastPair) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, LogShortStreams,
-                         ::testing::Values(ShortCase{0, 0, 0}, ShortCase{1, 1, 32},
-                                           ShortCase{6, 1, 32}, ShortCase{7, 1, 32},
-                                           ShortCase{8, 1, 36}, ShortCase{255, 1, 1024},
-                                           ShortCase{256, 2, 32}));
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, LogShortStreams,
+    ::testing::Values(ShortCase{0, 0, 0}, ShortCase{1, 1, 32}, ShortCase{6, 1, 32},
+                      ShortCase{7, 1, 32}, ShortCase{8, 1, 36}, ShortCase{255, 1, 1024},
+                      ShortCase{256, 2, 32}),
+    support::NamedBy([](const ShortCase& c) { return std::to_string(c.numbers); }));
 
 std::optional<loaders::TfcBlockImage> Tfc(loaders::TableTextReader& reader) {
   return loaders::ReadTfcBlock(reader);
@@ -242,10 +245,11 @@ TEST_P(TfcLines, EightLinesMakeABlock) {
   EXPECT_EQ(blocks, GetParam().blocks);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, TfcLines,
-                         ::testing::Values(LinesCase{0, 0}, LinesCase{1, 1}, LinesCase{8, 1},
-                                           LinesCase{9, 2}, LinesCase{16, 2}, LinesCase{256, 32},
-                                           LinesCase{300, 32}));
+INSTANTIATE_TEST_SUITE_P(
+    Files, TfcLines,
+    ::testing::Values(LinesCase{0, 0}, LinesCase{1, 1}, LinesCase{8, 1}, LinesCase{9, 2},
+                      LinesCase{16, 2}, LinesCase{256, 32}, LinesCase{300, 32}),
+    support::NamedBy([](const LinesCase& c) { return std::to_string(c.lines); }));
 
 TEST(TfcCommit, KeepsBits8To14AndPulsesBit15) {
   EXPECT_EQ(loaders::TfcCommitWord(0xFFFF, 5), 0x7F05);

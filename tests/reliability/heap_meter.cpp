@@ -2,7 +2,9 @@
 
 #include <malloc.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -10,8 +12,11 @@ namespace {
 
 std::atomic<std::size_t> inUse{0};
 std::atomic<std::size_t> peak{0};
+std::atomic<std::size_t> limit{SIZE_MAX};
 
 void* Take(std::size_t size) {
+  if (size > limit.load() - std::min(inUse.load(), limit.load()))
+    throw std::bad_alloc();
   void* p = std::malloc(size == 0 ? 1 : size);
   if (p == nullptr)
     throw std::bad_alloc();
@@ -60,6 +65,9 @@ std::size_t HeapPeak() {
 }
 void ResetHeapPeak() {
   peak.store(inUse.load());
+}
+void LimitHeap(std::size_t bytes) {
+  limit.store(bytes);
 }
 
 } // namespace reliability

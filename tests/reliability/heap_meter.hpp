@@ -11,5 +11,8 @@ std::size_t HeapInUse();
 // The most held at once since the last ResetHeapPeak().
 std::size_t HeapPeak();
 void ResetHeapPeak();
+// operator new fails (std::bad_alloc) once the heap held would pass bytes;
+// SIZE_MAX, the start, lifts the limit.
+void LimitHeap(std::size_t bytes);
 
 } // namespace reliability

@@ -77,7 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A NUL ends the line's scan like any other character.
         Equivalent{"NulBytes", "1 2\0 9\n3\0\n\0\n8"s, "1 2\n3\n\n8\n"},
         Equivalent{"BinaryGarbage", "\xff\xfe 5\n7 \x80 8\n\x01\x02\n9 \x7f", "\n7\n\n9\n"},
-        Equivalent{"AllGarbageThenNumber", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n12"s, "\n\n\n12\n"},
+        Equivalent{"AllGarbageThenNumber", "\x89PNG\r\n\x7f\n\0\0\0\rIHDR\n12"s, "\n\n\n12\n"},
+        // A Ctrl-Z ends the file: a ninth line after it would make a second TFC block.
+        Equivalent{"CtrlZEndsTheFile", "1\n2\n3\n4\n5\n6\n7\n8 9\x1a\r\n\0 5 6\n7\n"s,
+                   "1\n2\n3\n4\n5\n6\n7\n8 9\n"},
         // A number outside the signed 32-bit range ends its line.
         Equivalent{"JustPastMax", "2147483648 4\n5\n", "\n5\n"},
         Equivalent{"JustPastMin", "-2147483649 4\n5\n", "\n5\n"},

@@ -5,6 +5,7 @@
 
 #include "sim/config.hpp"
 #include "sim/simulator.hpp"
+#include "support/case_names.hpp"
 
 namespace {
 
@@ -45,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadSetting{"fail=fpga-get:1f:0x1", "fpga-get:1f:0x1"},
         BadSetting{"fail=call:2:0x80070079:1", "call:2:0x80070079:1"},
         BadSetting{"bind-fail=0", "0"}, BadSetting{"no-control=a", "a"},
-        BadSetting{"nonsense=1", "nonsense"}, BadSetting{"foo.bar=1", "foo.bar"}));
+        BadSetting{"nonsense=1", "nonsense"}, BadSetting{"foo.bar=1", "foo.bar"}),
+    support::NamedBy([](const BadSetting& c) { return c.setting; }));
 
 TEST(ConfigTest, PresetsTheBoardInOrder) {
   sim::Simulator s({"reg.4=3", "reg.8000=55", "reg.0x41=0xBEEF", "gpio.26=1", "chanbeam=1234",

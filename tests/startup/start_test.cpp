@@ -39,12 +39,15 @@ TEST_P(StartTest, ChoosesTheBackendOrRefuses) {
   int consoles = 0;
   std::string seen;
   const int status = startup::StartEditor(
-      c.args, platform, {out, err, [&] { ++consoles; }}, [&](startup::Backend& backend) {
+      c.args, platform, {out, err, [&] { ++consoles; }},
+      [&](startup::Backend& backend, dlg::ActionObserver* actions) {
         seen = backend.simulator() != nullptr ? "sim" : "device";
         if (backend.simulator() != nullptr && backend.simulator()->virtualClock() != nullptr)
           seen += " virtual";
         if (backend.recorder().trace().streaming())
           seen += " trace";
+        if (actions != nullptr)
+          seen += " record";
         return 0;
       });
   EXPECT_EQ(status, c.status);
@@ -80,7 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"UnknownOption", {"--bogus"}, false, 2, "", "velta-editor: unknown option --bogus"},
         Case{"Operand", {"show"}, false, 2, "", "velta-editor: unexpected argument show"},
         Case{"UnwritableTrace", {"--trace=/nonexistent-dir/t.jsonl"}, false, 2, "",
-             "velta-editor: cannot write the trace to /nonexistent-dir/t.jsonl"}),
+             "velta-editor: cannot write the trace to /nonexistent-dir/t.jsonl"},
+        Case{"RecordOnDevice", {"--record", "/dev/null"}, true, 0, "device record", ""},
+        Case{"UnwritableRecording", {"--record=/nonexistent-dir/r.velta"}, false, 2, "",
+             "velta-editor: cannot write the recording to /nonexistent-dir/r.velta"},
+        Case{"RecordNeedsAFile", {"--record"}, false, 2, "",
+             "velta-editor: --record needs a value"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace

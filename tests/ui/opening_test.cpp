@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/case_names.hpp"
 #include "support/console_fixture.hpp"
 #include "ui/dialog_template.hpp"
 
@@ -63,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Board, OpeningSelections,
                                          SelectionCase{"reg.42=fcff", 0, 0, 0},
                                          SelectionCase{"reg.42=0100", 0, 0, 1},
                                          SelectionCase{"fail=chanbeam-get", 0, 0, 0},
-                                         SelectionCase{"fail=fpga-get:42", 0, 0, 0}));
+                                         SelectionCase{"fail=fpga-get:42", 0, 0, 0}),
+                         support::NamedBy([](const SelectionCase& c) { return c.setting; }));
 
 TEST(Opening, ChannelAndBeamShowOneBased) {
   Console console({"chanbeam=ffff"});

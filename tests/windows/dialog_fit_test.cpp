@@ -63,8 +63,8 @@ constexpr int kCheckCommand = 0x7F00;
 // The console's dialog, checked once its window is up.
 class FitDialog : public CVeltaEditorDlg {
 public:
-  FitDialog(win::Win32Host& host, ks::DeviceCatalog& catalog, ks::Clock& clock)
-      : CVeltaEditorDlg(host, catalog, clock), host_(host) {}
+  FitDialog(win::Win32Host& host, ks::DeviceCatalog& catalog, ks::Recorder& recorder)
+      : CVeltaEditorDlg(host, catalog, recorder), host_(host) {}
   std::vector<Built> controls;
   std::string font;
 

@@ -27,7 +27,7 @@ std::string Lines(int count, const char* line) {
 class FileNames : public LoaderTest, public ::testing::WithParamInterface<NameCase> {
 protected:
   // The trace of one load of the case's content from a file of that name.
-  std::vector<sim::PropertyEvent> LoadAs(const std::wstring& name) {
+  std::vector<ks::PropertyEvent> LoadAs(const std::wstring& name) {
     dialog.reset();
     Start();
     const auto path = dir / name;

@@ -69,35 +69,16 @@ TEST(WxHostOpening, WithoutFpgaSupportRfSourceIsDisabledAtSource00) {
   EXPECT_FALSE(open.host.IsWindowEnabled(IDC_RF_SOURCE));
 }
 
+// The host contract's rule holds for the user's typing too (tests/support/host_contract.hpp
+// has the rest).
 TEST(WxHostCombo, TypingIntoAnEditableComboLeavesNoSelection) {
   OpenDialog open({});
   dlg::WxHost& host = open.host;
-  ASSERT_EQ(host.GetCurSel(IDC_PCA9537_REG), 0);
-  host.SetWindowText(IDC_PCA9537_REG, "2");
-  EXPECT_EQ(host.GetCurSel(IDC_PCA9537_REG), -1);
-  EXPECT_EQ(host.GetWindowText(IDC_PCA9537_REG), "2");
-
-  // The same when the user types into the edit part.
   auto* combo = dynamic_cast<wxComboBox*>(host.Control(IDC_LTC2633_DAC));
   ASSERT_NE(combo, nullptr);
   combo->SetValue("1f");
   EXPECT_EQ(host.GetCurSel(IDC_LTC2633_DAC), -1);
   EXPECT_EQ(host.GetWindowText(IDC_LTC2633_DAC), "1f");
-}
-
-TEST(WxHostCombo, SortedCombosInsertInOrderAndBadIndexesClear) {
-  OpenDialog open({});
-  dlg::WxHost& host = open.host;
-  // "0".."3" are there; a sorted combo places "10" after "1".
-  EXPECT_EQ(host.AddString(IDC_MULTI_BEAM, "10"), 2);
-  EXPECT_EQ(host.GetLBText(IDC_MULTI_BEAM, 2), "10");
-  // An unsorted one appends.
-  EXPECT_EQ(host.AddString(IDC_AFE_CHANNEL, "0"), 128);
-  EXPECT_EQ(host.SetCurSel(IDC_MULTI_BEAM, 4), 4);
-  EXPECT_EQ(host.GetWindowText(IDC_MULTI_BEAM), "3");
-  EXPECT_EQ(host.SetCurSel(IDC_MULTI_BEAM, 5), -1);
-  EXPECT_EQ(host.GetCurSel(IDC_MULTI_BEAM), -1);
-  EXPECT_EQ(host.GetLBText(IDC_MULTI_BEAM, 5), "");
 }
 
 TEST(WxHostProgress, PositionsAreClampedToTheRangeWithItsLowerBound) {

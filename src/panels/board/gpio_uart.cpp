@@ -1,35 +1,36 @@
 // The GPIO check boxes drive their lines at once; the UART moves one byte.
 #include "panels/common/field_format.hpp"
 #include "platform/dialog/hex_field.hpp"
+#include "ui/gpio_wiring.hpp"
 #include "ui/velta_editor_dlg.hpp"
 
 // An auto check box has already toggled when its click arrives; a failed set
 // leaves the box showing the new state.
-void CVeltaEditorDlg::SendGpioFromBox(CButton& box, std::uint16_t line) {
-  const auto level = static_cast<std::uint8_t>(box.GetCheck());
-  SetGpio(line, &level);
+void CVeltaEditorDlg::SendGpioFromBox(int id) {
+  const auto level = static_cast<std::uint8_t>(Host().GetCheck(id));
+  SetGpio(GpioLineOf(id), &level);
 }
 
 void CVeltaEditorDlg::OnBnClickedPowerOn() {
-  SendGpioFromBox(m_CheckPowerOn, 26);
+  SendGpioFromBox(IDC_POWER_ON);
 }
 void CVeltaEditorDlg::OnBnClickedI2cEnable() {
-  SendGpioFromBox(m_CheckI2cEnable, 27);
+  SendGpioFromBox(IDC_I2C_ENABLE);
 }
 void CVeltaEditorDlg::OnBnClickedGpio45() {
-  SendGpioFromBox(m_CheckGpio45, 45);
+  SendGpioFromBox(IDC_GPIO45);
 }
 void CVeltaEditorDlg::OnBnClickedGpio50() {
-  SendGpioFromBox(m_CheckGpio50, 50);
+  SendGpioFromBox(IDC_GPIO50);
 }
 void CVeltaEditorDlg::OnBnClickedGpio51() {
-  SendGpioFromBox(m_CheckGpio51, 51);
+  SendGpioFromBox(IDC_GPIO51);
 }
 void CVeltaEditorDlg::OnBnClickedGpio52() {
-  SendGpioFromBox(m_CheckGpio52, 52);
+  SendGpioFromBox(IDC_GPIO52);
 }
 void CVeltaEditorDlg::OnBnClickedGpio57() {
-  SendGpioFromBox(m_CheckGpio57, 57);
+  SendGpioFromBox(IDC_GPIO57);
 }
 
 void CVeltaEditorDlg::OnBnClickedUartWrite() {

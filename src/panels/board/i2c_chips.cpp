@@ -1,15 +1,12 @@
 // EMC2101 and PCA9535 register access: the fields are the only state.
 
+#include "device/board_map.hpp"
 #include "panels/common/field_format.hpp"
 #include "platform/dialog/hex_field.hpp"
 #include "ui/velta_editor_dlg.hpp"
 
-namespace {
-
-constexpr std::uint16_t kEmc2101 = 0x4C;
-constexpr std::uint16_t kPca9535 = 0x20;
-
-} // namespace
+using board::kEmc2101;
+using board::kPca9535;
 
 void CVeltaEditorDlg::OnBnClickedEmc2101Write() {
   const std::int32_t reg = dlg::ParseHexField(m_EditEmc2101Reg.GetWindowText(), -1);

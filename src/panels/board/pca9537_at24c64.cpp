@@ -1,14 +1,11 @@
 // PCA9537 register access and single EEPROM bytes.
+#include "device/board_map.hpp"
 #include "panels/common/field_format.hpp"
 #include "platform/dialog/hex_field.hpp"
 #include "ui/velta_editor_dlg.hpp"
 
-namespace {
-
-constexpr std::uint16_t kPca9537 = 0x49;
-constexpr std::uint16_t kFirstEeprom = 0x50;
-
-} // namespace
+using board::kFirstEeprom;
+using board::kPca9537;
 
 void CVeltaEditorDlg::OnBnClickedPca9537Write() {
   const std::string text = m_EditPca9537Data.GetWindowText();

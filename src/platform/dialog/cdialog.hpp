@@ -57,6 +57,7 @@ public:
   // Called by the host once the window and its controls exist: binds the
   // control members, then runs OnInitDialog.
   bool InitDialog() {
+    host_.Opened(template_);
     CDataExchange dx(host_);
     DoDataExchange(dx);
     return OnInitDialog();

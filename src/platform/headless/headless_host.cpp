@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
+#include <utility>
 
 namespace dlg {
 
@@ -95,12 +96,8 @@ std::string HeadlessHost::GetWindowText(int id) const {
   return state.text;
 }
 
-void HeadlessHost::SetWindowText(int id, std::string_view text) {
-  ControlState& state = At(id);
-  state.text = std::string(text);
-  // Typing into a combo box's edit part leaves no entry selected.
-  if (state.control->kind == ControlKind::ComboBox)
-    state.selection = -1;
+void HeadlessHost::DoSetWindowText(int id, std::string_view text) {
+  At(id).text = std::string(text);
 }
 
 void HeadlessHost::EnableWindow(int id, bool enable) {
@@ -138,44 +135,30 @@ int HeadlessHost::GetCount(int id) const {
   return static_cast<int>(At(id).items.size());
 }
 
-std::string HeadlessHost::GetLBText(int id, int index) const {
-  const ControlState& state = At(id);
-  if (index < 0 || index >= static_cast<int>(state.items.size()))
-    return {};
-  return state.items[static_cast<std::size_t>(index)];
+std::string HeadlessHost::DoGetLBText(int id, int index) const {
+  return At(id).items[static_cast<std::size_t>(index)];
 }
 
 int HeadlessHost::GetCurSel(int id) const {
   return At(id).selection;
 }
 
-int HeadlessHost::SetCurSel(int id, int index) {
-  ControlState& state = At(id);
-  // An index outside the list clears the selection and reports failure.
-  if (index < 0 || index >= static_cast<int>(state.items.size())) {
-    state.selection = -1;
-    return -1;
-  }
-  state.selection = index;
-  return index;
+void HeadlessHost::DoSetCurSel(int id, int index) {
+  At(id).selection = index;
 }
 
-void HeadlessHost::SetRange(int id, int lower, int upper) {
+void HeadlessHost::DoSetRange(int id, int lower, int upper) {
   ControlState& state = At(id);
   state.rangeLower = lower;
   state.rangeUpper = upper;
-  state.position = std::clamp(state.position, lower, upper);
 }
 
 int HeadlessHost::GetPos(int id) const {
   return At(id).position;
 }
 
-int HeadlessHost::SetPos(int id, int pos) {
-  ControlState& state = At(id);
-  const int previous = state.position;
-  state.position = std::clamp(pos, state.rangeLower, state.rangeUpper);
-  return previous;
+int HeadlessHost::DoSetPos(int id, int pos) {
+  return std::exchange(At(id).position, pos);
 }
 
 std::optional<std::string> HeadlessHost::ChooseFile(const FileDialogOptions& options) {

@@ -77,7 +77,6 @@ public:
   int RunModal(CDialog& dialog) override;
   void EndDialog(int result) override;
   std::string GetWindowText(int id) const override;
-  void SetWindowText(int id, std::string_view text) override;
   void EnableWindow(int id, bool enable) override;
   bool IsWindowEnabled(int id) const override;
   int GetCheck(int id) const override;
@@ -85,12 +84,8 @@ public:
   int AddString(int id, std::string_view text) override;
   void AddStrings(int id, std::span<const std::string> texts) override;
   int GetCount(int id) const override;
-  std::string GetLBText(int id, int index) const override;
   int GetCurSel(int id) const override;
-  int SetCurSel(int id, int index) override;
-  void SetRange(int id, int lower, int upper) override;
   int GetPos(int id) const override;
-  int SetPos(int id, int pos) override;
   void UpdateWindow(int) override {}
   void SetIcon(int resourceId, bool large) override {
     (large ? largeIcon_ : smallIcon_) = resourceId;
@@ -102,6 +97,13 @@ public:
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
   std::string AppName() const override { return appName_; }
+
+protected:
+  void DoSetWindowText(int id, std::string_view text) override;
+  std::string DoGetLBText(int id, int index) const override;
+  void DoSetCurSel(int id, int index) override;
+  void DoSetRange(int id, int lower, int upper) override;
+  int DoSetPos(int id, int pos) override;
 
 private:
   ControlState& At(int id);

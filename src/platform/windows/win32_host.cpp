@@ -63,6 +63,7 @@ std::intptr_t Win32Host::HandleMessage(void* window, unsigned message, std::uint
   case WM_INITDIALOG: {
     window_ = window;
     const bool focusDefault = dialog_->InitDialog();
+    NotifyOpened(*this, *dialog_);
     // Once the lists are filled, so that their selections are measured too.
     FitToText(window_, dialog_->Template().controls);
     return focusDefault ? TRUE : FALSE;
@@ -71,9 +72,9 @@ std::intptr_t Win32Host::HandleMessage(void* window, unsigned message, std::uint
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
     if (code == BN_CLICKED)
-      return dialog_->OnCommand(id, dlg::Notification::Clicked) ? TRUE : FALSE;
+      return Dispatch(*dialog_, id, dlg::Notification::Clicked) ? TRUE : FALSE;
     if (code == CBN_SELCHANGE)
-      return dialog_->OnCommand(id, dlg::Notification::SelChange) ? TRUE : FALSE;
+      return Dispatch(*dialog_, id, dlg::Notification::SelChange) ? TRUE : FALSE;
     return FALSE;
   }
   case WM_PAINT:
@@ -116,7 +117,7 @@ std::string Win32Host::GetWindowText(int id) const {
   return Narrow(WindowText(Hwnd(Control(id))));
 }
 
-void Win32Host::SetWindowText(int id, std::string_view text) {
+void Win32Host::DoSetWindowText(int id, std::string_view text) {
   SetWindowTextW(Hwnd(Control(id)), Widen(text).c_str());
 }
 
@@ -155,10 +156,8 @@ int Win32Host::GetCount(int id) const {
   return static_cast<int>(Send(id, CB_GETCOUNT, 0, 0));
 }
 
-std::string Win32Host::GetLBText(int id, int index) const {
+std::string Win32Host::DoGetLBText(int id, int index) const {
   const auto length = Send(id, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == CB_ERR)
-    return {};
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   const auto copied =
       Send(id, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
@@ -170,17 +169,11 @@ int Win32Host::GetCurSel(int id) const {
   return static_cast<int>(Send(id, CB_GETCURSEL, 0, 0));
 }
 
-int Win32Host::SetCurSel(int id, int index) {
-  // An index outside the list clears the selection, on every version of the
-  // control.
-  if (index < 0 || index >= GetCount(id)) {
-    Send(id, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    return CB_ERR;
-  }
-  return static_cast<int>(Send(id, CB_SETCURSEL, static_cast<WPARAM>(index), 0));
+void Win32Host::DoSetCurSel(int id, int index) {
+  Send(id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-void Win32Host::SetRange(int id, int lower, int upper) {
+void Win32Host::DoSetRange(int id, int lower, int upper) {
   Send(id, PBM_SETRANGE, 0, MAKELPARAM(lower, upper));
 }
 
@@ -188,7 +181,7 @@ int Win32Host::GetPos(int id) const {
   return static_cast<int>(Send(id, PBM_GETPOS, 0, 0));
 }
 
-int Win32Host::SetPos(int id, int pos) {
+int Win32Host::DoSetPos(int id, int pos) {
   // The themed bar eases towards a higher position with timer messages, which
   // a load running on this thread never lets through, but draws a lower one at
   // once: it goes one past the position and back. At the top of the range,
@@ -233,8 +226,8 @@ std::optional<std::string> Win32Host::ChooseFile(const dlg::FileDialogOptions& o
   dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   dialog.Flags = options.flags | OFN_EXPLORER | OFN_ENABLESIZING;
   if (!GetOpenFileNameW(&dialog))
-    return std::nullopt;
-  return Narrow(path.data());
+    return Answered(std::nullopt);
+  return Answered(Narrow(path.data()));
 }
 
 int Win32Host::MessageBox(std::string_view text, std::string_view caption, unsigned type) {

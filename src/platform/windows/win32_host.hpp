@@ -7,12 +7,13 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/dialog/action_observer.hpp"
 #include "platform/dialog/cdialog.hpp"
 #include "platform/dialog/dialog_host.hpp"
 
 namespace win {
 
-class Win32Host : public dlg::DialogHost {
+class Win32Host : public dlg::DialogHost, public dlg::ObservedActions {
 public:
   Win32Host() = default;
   ~Win32Host() override;
@@ -23,7 +24,6 @@ public:
   void EndDialog(int result) override;
 
   std::string GetWindowText(int id) const override;
-  void SetWindowText(int id, std::string_view text) override;
   void EnableWindow(int id, bool enable) override;
   bool IsWindowEnabled(int id) const override;
   int GetCheck(int id) const override;
@@ -31,12 +31,8 @@ public:
   int AddString(int id, std::string_view text) override;
   void AddStrings(int id, std::span<const std::string> texts) override;
   int GetCount(int id) const override;
-  std::string GetLBText(int id, int index) const override;
   int GetCurSel(int id) const override;
-  int SetCurSel(int id, int index) override;
-  void SetRange(int id, int lower, int upper) override;
   int GetPos(int id) const override;
-  int SetPos(int id, int pos) override;
   void UpdateWindow(int id) override;
   void SetIcon(int resourceId, bool large) override;
   std::optional<std::string> ChooseFile(const dlg::FileDialogOptions& options) override;
@@ -52,6 +48,13 @@ public:
   // The dialog procedure's work; what the procedure returns.
   std::intptr_t HandleMessage(void* window, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam);
+
+protected:
+  void DoSetWindowText(int id, std::string_view text) override;
+  std::string DoGetLBText(int id, int index) const override;
+  void DoSetCurSel(int id, int index) override;
+  void DoSetRange(int id, int lower, int upper) override;
+  int DoSetPos(int id, int pos) override;
 
 private:
   void* Control(int id) const;

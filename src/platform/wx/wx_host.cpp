@@ -83,6 +83,7 @@ wxDialog* WxHost::Create(::CDialog& dialog) {
   dialog_ = &dialog;
   result_.reset();
   dialog.InitDialog();
+  NotifyOpened(*this, dialog);
   // Measured once the dialog has filled its controls, so that the entries it
   // selects show whole too.
   scale_ = FitScale(FontScale(*window_), built_);
@@ -134,7 +135,7 @@ void WxHost::PaintSunkenFields() {
 void WxHost::OnNotify(wxCommandEvent& event, Notification code) {
   // Notifications of controls the template does not name (none today) go on
   // to wx's own handling.
-  if (!dialog_ || controls_.count(event.GetId()) == 0 || !dialog_->OnCommand(event.GetId(), code))
+  if (!dialog_ || controls_.count(event.GetId()) == 0 || !Dispatch(*dialog_, event.GetId(), code))
     event.Skip();
 }
 
@@ -171,20 +172,15 @@ std::string WxHost::GetWindowText(int id) const {
   }
 }
 
-void WxHost::SetWindowText(int id, std::string_view text) {
+void WxHost::DoSetWindowText(int id, std::string_view text) {
   const Entry& entry = At(id);
   switch (entry.control->kind) {
   case ControlKind::Edit:
     As<wxTextCtrl>(id).ChangeValue(ToWx(text));
     break;
-  case ControlKind::ComboBox: {
-    auto& combo = As<wxComboBox>(id);
-    if (combo.HasFlag(wxCB_READONLY))
-      combo.SetSelection(combo.FindString(ToWx(text), true));
-    else
-      combo.ChangeValue(ToWx(text)); // leaves no entry selected
+  case ControlKind::ComboBox:
+    As<wxComboBox>(id).ChangeValue(ToWx(text));
     break;
-  }
   case ControlKind::Static:
     // File names and values are shown as they are, "&" included.
     As<wxStaticText>(id).SetLabelText(ToWx(text));
@@ -228,31 +224,26 @@ int WxHost::GetCount(int id) const {
   return static_cast<int>(As<wxComboBox>(id).GetCount());
 }
 
-std::string WxHost::GetLBText(int id, int index) const {
-  const auto& combo = As<wxComboBox>(id);
-  if (index < 0 || index >= static_cast<int>(combo.GetCount()))
-    return {};
-  return FromWx(combo.GetString(static_cast<unsigned>(index)));
+std::string WxHost::DoGetLBText(int id, int index) const {
+  return FromWx(As<wxComboBox>(id).GetString(static_cast<unsigned>(index)));
 }
 
 int WxHost::GetCurSel(int id) const {
   return As<wxComboBox>(id).GetSelection();
 }
 
-int WxHost::SetCurSel(int id, int index) {
+void WxHost::DoSetCurSel(int id, int index) {
   auto& combo = As<wxComboBox>(id);
-  // An index outside the list clears the selection and reports failure.
-  if (index < 0 || index >= static_cast<int>(combo.GetCount())) {
-    combo.SetSelection(wxNOT_FOUND);
-    if (!combo.HasFlag(wxCB_READONLY))
-      combo.ChangeValue(wxString());
-    return -1;
+  if (index >= 0) {
+    combo.SetSelection(index);
+    return;
   }
-  combo.SetSelection(index);
-  return index;
+  // GTK keeps showing the entry that was selected, in a list as well.
+  combo.SetSelection(wxNOT_FOUND);
+  combo.ChangeValue(wxString());
 }
 
-void WxHost::SetRange(int id, int lower, int upper) {
+void WxHost::DoSetRange(int id, int lower, int upper) {
   auto& gauge = As<wxGauge>(id);
   const int pos = std::clamp(GetPos(id), lower, upper);
   rangeLower_[id] = lower;
@@ -265,7 +256,7 @@ int WxHost::GetPos(int id) const {
   return As<wxGauge>(id).GetValue() + (lower == rangeLower_.end() ? 0 : lower->second);
 }
 
-int WxHost::SetPos(int id, int pos) {
+int WxHost::DoSetPos(int id, int pos) {
   auto& gauge = As<wxGauge>(id);
   const int previous = GetPos(id);
   const int lower = previous - gauge.GetValue();
@@ -293,9 +284,10 @@ std::optional<std::string> WxHost::ChooseFile(const FileDialogOptions& options) 
   wxFileDialog chooser(window_, wxFileSelectorPromptStr, wxString(), wxString(),
                        ToWx(WxWildcard(options.filter)), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (chooser.ShowModal() != wxID_OK)
-    return std::nullopt;
-  return WithDefaultExtension(FromWx(chooser.GetPath()), options.defaultExtension,
-                              [](const std::string& path) { return wxFileExists(ToWx(path)); });
+    return Answered(std::nullopt);
+  return Answered(
+      WithDefaultExtension(FromWx(chooser.GetPath()), options.defaultExtension,
+                           [](const std::string& path) { return wxFileExists(ToWx(path)); }));
 }
 
 int WxHost::MessageBox(std::string_view text, std::string_view caption, unsigned type) {

@@ -9,13 +9,14 @@
 #include <wx/dialog.h>
 #include <wx/iconbndl.h>
 
+#include "platform/dialog/action_observer.hpp"
 #include "platform/dialog/cdialog.hpp"
 #include "platform/dialog/dialog_host.hpp"
 #include "platform/wx/dialog_scale.hpp"
 
 namespace dlg {
 
-class WxHost : public DialogHost {
+class WxHost : public DialogHost, public ObservedActions {
 public:
   WxHost() = default;
   ~WxHost() override;
@@ -40,7 +41,6 @@ public:
   int RunModal(::CDialog& dialog) override;
   void EndDialog(int result) override;
   std::string GetWindowText(int id) const override;
-  void SetWindowText(int id, std::string_view text) override;
   void EnableWindow(int id, bool enable) override;
   bool IsWindowEnabled(int id) const override;
   int GetCheck(int id) const override;
@@ -48,12 +48,8 @@ public:
   int AddString(int id, std::string_view text) override;
   void AddStrings(int id, std::span<const std::string> texts) override;
   int GetCount(int id) const override;
-  std::string GetLBText(int id, int index) const override;
   int GetCurSel(int id) const override;
-  int SetCurSel(int id, int index) override;
-  void SetRange(int id, int lower, int upper) override;
   int GetPos(int id) const override;
-  int SetPos(int id, int pos) override;
   void UpdateWindow(int id) override;
   void SetIcon(int resourceId, bool large) override;
   std::optional<std::string> ChooseFile(const FileDialogOptions& options) override;
@@ -61,6 +57,13 @@ public:
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
   std::string AppName() const override;
+
+protected:
+  void DoSetWindowText(int id, std::string_view text) override;
+  std::string DoGetLBText(int id, int index) const override;
+  void DoSetCurSel(int id, int index) override;
+  void DoSetRange(int id, int lower, int upper) override;
+  int DoSetPos(int id, int pos) override;
 
 private:
   using Entry = BuiltControl;

@@ -1,8 +1,16 @@
+// Discovery over a catalog: every situation on the fake catalog, which can
+// fail at each step, and on the simulated board where its settings can make
+// the same situation, so that both are held to one table.
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "device/device_link.hpp"
 #include "device/fake_catalog.hpp"
 #include "device/requests.hpp"
+#include "sim/simulator.hpp"
 
 namespace {
 
@@ -41,6 +49,8 @@ struct Case {
   bool found;
   bool ready;
   int boundIndex; // which channel was kept, -1 none
+  // The simulated board's settings for the same situation, where it has them.
+  std::optional<std::vector<std::string>> sim = std::nullopt;
 };
 
 class FindDeviceTest : public testing::TestWithParam<Case> {};
@@ -65,6 +75,13 @@ TEST_P(FindDeviceTest, WalksCatalogAndProbes) {
     EXPECT_EQ(catalog.live.objects, c.found ? 1 : 0);
   }
   EXPECT_EQ(catalog.live.objects, 0);
+  if (!c.sim)
+    return;
+  sim::Simulator board(*c.sim);
+  DeviceLink link;
+  EXPECT_EQ(link.FindDevice(board.catalog()), c.found);
+  EXPECT_EQ(link.HasChannel(), c.found);
+  EXPECT_EQ(link.DeviceReady(), c.ready);
 }
 
 std::u16string Path(const char16_t* pid) {
@@ -72,6 +89,8 @@ std::u16string Path(const char16_t* pid) {
   p.replace(p.find(u"pid_3430"), 8, pid);
   return p;
 }
+
+using Settings = std::vector<std::string>;
 
 constexpr ProbeAnswer kGetOnly{ks::S_OK, 1, 4};
 constexpr ProbeAnswer kSetOnly{ks::S_OK, 2, 4};
@@ -81,10 +100,18 @@ constexpr ProbeAnswer kFails{ks::E_FAIL, 3, 4};
 INSTANTIATE_TEST_SUITE_P(
     Catalogs, FindDeviceTest,
     testing::Values(
-        Case{"Empty", {}, ks::S_FALSE, kGetSet, kGetSet, false, false, -1},
+        Case{"Empty", {}, ks::S_FALSE, kGetSet, kGetSet, false, false, -1, Settings{"boards=0"}},
         Case{"ClassError", {{kPath}}, ks::E_FAIL, kGetSet, kGetSet, false, false, -1},
-        Case{"OneDevice", {{kPath}}, ks::S_OK, kGetSet, kGetSet, true, true, 0},
-        Case{"LowerCaseLastId", {{Path(u"pid_344d")}}, ks::S_OK, kGetSet, kGetSet, true, true, 0},
+        Case{"OneDevice", {{kPath}}, ks::S_OK, kGetSet, kGetSet, true, true, 0, Settings{}},
+        Case{"LowerCaseLastId",
+             {{Path(u"pid_344d")}},
+             ks::S_OK,
+             kGetSet,
+             kGetSet,
+             true,
+             true,
+             0,
+             Settings{"pid=344D"}},
         Case{"UpperCasePath",
              {{u"USB#VID_FFFF&PID_3449#X"}},
              ks::S_OK,
@@ -93,7 +120,15 @@ INSTANTIATE_TEST_SUITE_P(
              true,
              true,
              0},
-        Case{"UnlistedPid", {{Path(u"pid_3431")}}, ks::S_OK, kGetSet, kGetSet, false, false, -1},
+        Case{"UnlistedPid",
+             {{Path(u"pid_3431")}},
+             ks::S_OK,
+             kGetSet,
+             kGetSet,
+             false,
+             false,
+             -1,
+             Settings{"pid=3431"}},
         Case{"OtherVendor",
              {{u"usb#vid_04b4&pid_3430"}},
              ks::S_OK,
@@ -117,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
              kGetSet,
              true,
              true,
-             0},
+             0,
+             Settings{"boards=2", "bind-fail=1"}},
         Case{"BindSucceedsPositiveIsNotOk",
              {{kPath, ks::S_OK, ks::S_FALSE}, {Path(u"pid_3440")}},
              ks::S_OK,
@@ -126,6 +162,24 @@ INSTANTIATE_TEST_SUITE_P(
              true,
              true,
              0},
+        Case{"OnlyDeviceUnbindable",
+             {{kPath, ks::S_OK, ks::E_FAIL}},
+             ks::S_OK,
+             kGetSet,
+             kGetSet,
+             false,
+             false,
+             -1,
+             Settings{"bind-fail=1"}},
+        Case{"OnlyDeviceWithoutControl",
+             {{kPath, ks::S_OK, ks::S_OK, false}},
+             ks::S_OK,
+             kGetSet,
+             kGetSet,
+             false,
+             false,
+             -1,
+             Settings{"no-control=1"}},
         Case{"NoControlSkipped",
              {{kPath, ks::S_OK, ks::S_OK, false}, {Path(u"pid_343c")}},
              ks::S_OK,
@@ -133,7 +187,8 @@ INSTANTIATE_TEST_SUITE_P(
              kGetSet,
              true,
              true,
-             0},
+             0,
+             Settings{"boards=2", "no-control=1"}},
         Case{"TwoDevicesFirstWins",
              {{kPath}, {Path(u"pid_3436")}},
              ks::S_OK,
@@ -141,13 +196,80 @@ INSTANTIATE_TEST_SUITE_P(
              kGetSet,
              true,
              true,
-             0},
-        Case{"DeviceSetGetOnly", {{kPath}}, ks::S_OK, kGetOnly, kGetSet, false, false, -1},
-        Case{"DeviceSetSetOnly", {{kPath}}, ks::S_OK, kSetOnly, kGetSet, false, false, -1},
-        Case{"DeviceSetShortAnswer", {{kPath}}, ks::S_OK, kShort, kGetSet, false, false, -1},
-        Case{"DeviceSetProbeFails", {{kPath}}, ks::S_OK, kFails, kGetSet, false, false, -1},
-        Case{"FpgaSetGetOnly", {{kPath}}, ks::S_OK, kGetSet, kGetOnly, true, false, 0},
-        Case{"FpgaSetFails", {{kPath}}, ks::S_OK, kGetSet, kFails, true, false, 0},
+             0,
+             Settings{"boards=2"}},
+        Case{"DeviceSetGetOnly",
+             {{kPath}},
+             ks::S_OK,
+             kGetOnly,
+             kGetSet,
+             false,
+             false,
+             -1,
+             Settings{"device-support=get"}},
+        Case{"DeviceSetSetOnly",
+             {{kPath}},
+             ks::S_OK,
+             kSetOnly,
+             kGetSet,
+             false,
+             false,
+             -1,
+             Settings{"device-support=set"}},
+        Case{"DeviceSetShortAnswer",
+             {{kPath}},
+             ks::S_OK,
+             kShort,
+             kGetSet,
+             false,
+             false,
+             -1,
+             Settings{"device-support=short"}},
+        Case{"DeviceSetProbeFails",
+             {{kPath}},
+             ks::S_OK,
+             kFails,
+             kGetSet,
+             false,
+             false,
+             -1,
+             Settings{"device-support=none"}},
+        Case{"FpgaSetGetOnly",
+             {{kPath}},
+             ks::S_OK,
+             kGetSet,
+             kGetOnly,
+             true,
+             false,
+             0,
+             Settings{"fpga-support=get"}},
+        Case{"FpgaSetSetOnly",
+             {{kPath}},
+             ks::S_OK,
+             kGetSet,
+             kSetOnly,
+             true,
+             false,
+             0,
+             Settings{"fpga-support=set"}},
+        Case{"FpgaSetShortAnswer",
+             {{kPath}},
+             ks::S_OK,
+             kGetSet,
+             kShort,
+             true,
+             false,
+             0,
+             Settings{"fpga-support=short"}},
+        Case{"FpgaSetFails",
+             {{kPath}},
+             ks::S_OK,
+             kGetSet,
+             kFails,
+             true,
+             false,
+             0,
+             Settings{"fpga-support=none"}},
         Case{"PositiveProbeResultAccepted",
              {{kPath}},
              ks::S_OK,

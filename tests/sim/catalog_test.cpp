@@ -1,3 +1,5 @@
+// The simulated board's device catalog: its paths, boards and references.
+// Discovery over it shares its table with the fake catalog's (tests/device).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,40 +11,6 @@
 #include "sim/simulator.hpp"
 
 namespace {
-
-struct Discovery {
-  std::vector<std::string> settings;
-  bool found;
-  bool ready;
-};
-
-class DiscoveryTest : public ::testing::TestWithParam<Discovery> {};
-
-TEST_P(DiscoveryTest, FindDevice) {
-  sim::Simulator s(GetParam().settings);
-  DeviceLink link;
-  EXPECT_EQ(link.FindDevice(s.catalog()), GetParam().found);
-  EXPECT_EQ(link.HasChannel(), GetParam().found);
-  EXPECT_EQ(link.DeviceReady(), GetParam().ready);
-}
-
-INSTANTIATE_TEST_SUITE_P(Catalogs, DiscoveryTest,
-                         ::testing::Values(Discovery{{}, true, true},
-                                           Discovery{{"fpga-support=get"}, true, false},
-                                           Discovery{{"fpga-support=set"}, true, false},
-                                           Discovery{{"fpga-support=none"}, true, false},
-                                           Discovery{{"fpga-support=short"}, true, false},
-                                           Discovery{{"boards=0"}, false, false},
-                                           Discovery{{"pid=1234"}, false, false},
-                                           Discovery{{"pid=344D"}, true, true},
-                                           Discovery{{"device-support=short"}, false, false},
-                                           Discovery{{"device-support=get"}, false, false},
-                                           Discovery{{"device-support=set"}, false, false},
-                                           Discovery{{"device-support=none"}, false, false},
-                                           Discovery{{"bind-fail=1"}, false, false},
-                                           Discovery{{"no-control=1"}, false, false},
-                                           Discovery{{"boards=2", "bind-fail=1"}, true, true},
-                                           Discovery{{"boards=2", "no-control=1"}, true, true}));
 
 TEST(DiscoveryPath, LooksLikeAWindowsDevicePath) {
   EXPECT_EQ(sim::DevicePath(0x344D, 2), uR"(@device:pnp:\\?\usb#vid_ffff&pid_344d#5&2c6f1a9&0&2#)"
