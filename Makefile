@@ -38,11 +38,20 @@ clang-test:
 	cmake --build build-clang -j $(JOBS)
 	ctest --test-dir build-clang --output-on-failure -j $(JOBS)
 
+# Every test, the pytest suite (python_velta) included, against the ASan/UBSan
+# build. Reports go to files, so that those of a velta-cli the Python suite
+# runs are seen too: any report fails the target.
+SANITIZER_LOGS = $(CURDIR)/build-asan/sanitizer-reports
 asan:
 	bash scripts/install-deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTA_SANITIZE=ON -DVELTA_WERROR=$(WERROR)
 	cmake --build build-asan -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan-toolkit.supp UBSAN_OPTIONS=print_stacktrace=1 $(XVFB) ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+	rm -rf $(SANITIZER_LOGS) && mkdir -p $(SANITIZER_LOGS)
+	ASAN_OPTIONS=detect_leaks=1:log_path=$(SANITIZER_LOGS)/asan LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan-toolkit.supp:print_suppressions=0:log_path=$(SANITIZER_LOGS)/asan UBSAN_OPTIONS=print_stacktrace=1:log_path=$(SANITIZER_LOGS)/ubsan $(XVFB) ctest --test-dir build-asan --output-on-failure -j $(JOBS); \
+	status=$$?; reports=$$(grep -lE 'ERROR: |runtime error:' -r $(SANITIZER_LOGS) | wc -l); \
+	grep -lE 'ERROR: |runtime error:' -r $(SANITIZER_LOGS) | xargs -r cat; \
+	echo "sanitizer reports: $$reports"; \
+	test $$status -eq 0 -a $$reports -eq 0
 
 # Each libFuzzer target for FUZZ_SECONDS, clang build in build-fuzz.
 FUZZ_SECONDS ?= 60

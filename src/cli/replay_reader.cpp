@@ -160,6 +160,10 @@ ParsedLine ParseTraceLine(std::string_view line) {
     object = json::parse(line, noteKeys);
   } catch (const json::parse_error& e) {
     return {{}, JsonProblem(e)};
+  } catch (const json::out_of_range& e) {
+    // A number too large for a double: the parser's reason after its tag.
+    const std::string text = e.what();
+    return {{}, text.substr(text.find("] ") + 2)};
   }
   if (!object.is_object())
     return {{}, "not a JSON object"};

@@ -1,11 +1,16 @@
 #include "cli/serve_protocol.hpp"
 
 #include <span>
+#include <string>
 #include <vector>
 
 namespace cli {
 
 namespace {
+
+// Copying and writing a value recurse once a level: a deeper request is
+// refused as it is read, before its depth can exhaust the stack.
+constexpr int kMaxDepth = 64;
 
 std::string Scalar(const Json& value) {
   return value.dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -68,7 +73,17 @@ std::optional<Command> CommandOf(const Json& cmd, std::string& error) {
 
 Request ParseRequest(std::string_view line) {
   Request request;
-  const Json parsed = Json::parse(line, nullptr, false);
+  bool tooDeep = false;
+  const Json::parser_callback_t depthCheck = [&](int depth, Json::parse_event_t, Json&) {
+    tooDeep = tooDeep || depth > kMaxDepth;
+    return !tooDeep;
+  };
+  const Json parsed = Json::parse(line, depthCheck, false);
+  if (tooDeep) {
+    request.error =
+        "malformed request: nested deeper than " + std::to_string(kMaxDepth) + " levels";
+    return request;
+  }
   if (parsed.is_discarded()) {
     request.error = "malformed request: not one JSON value";
     return request;

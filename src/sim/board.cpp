@@ -1,5 +1,7 @@
 #include "sim/board.hpp"
 
+#include <numeric>
+
 namespace sim {
 
 Board::Board() {
@@ -19,35 +21,47 @@ void Board::Reset() {
   ltc2633_.Reset();
   for (Eeprom& chip : eeproms_)
     chip.Reset();
-  gpio_.fill(0);
-  uart_.clear();
-  multiBeam_ = 0;
-  channelBeam_ = 0;
+  controller_.Reset();
+}
+
+std::uint64_t Board::writes() const {
+  return std::accumulate(eeproms_.begin(), eeproms_.end(),
+                         fpga_.writes() + emc2101_.writes() + pca9535_.writes() +
+                             pca9537_.writes() + ltc2633_.writes() + controller_.writes(),
+                         [](std::uint64_t sum, const Eeprom& chip) { return sum + chip.writes(); });
+}
+
+bool operator==(const Board& a, const Board& b) {
+  return a.fpga_ == b.fpga_ && a.emc2101_ == b.emc2101_ && a.pca9535_ == b.pca9535_ &&
+         a.pca9537_ == b.pca9537_ && a.ltc2633_ == b.ltc2633_ && a.eeproms_ == b.eeproms_ &&
+         a.controller_ == b.controller_;
 }
 
 std::optional<std::uint8_t> Board::Gpio(std::uint16_t line) const {
   if (line >= kGpioLines)
     return std::nullopt;
-  return gpio_[line];
+  return controller_->gpio[line];
 }
 
 bool Board::SetGpio(std::uint16_t line, std::uint8_t level) {
   if (line >= kGpioLines)
     return false;
-  gpio_[line] = level;
+  controller_.Edit().gpio[line] = level;
   return true;
 }
 
 void Board::UartWrite(std::span<const std::uint8_t> bytes) {
-  uart_.insert(uart_.end(), bytes.begin(), bytes.end());
+  auto& uart = controller_.Edit().uart;
+  uart.insert(uart.end(), bytes.begin(), bytes.end());
 }
 
 bool Board::UartRead(std::span<std::uint8_t> bytes) {
-  if (uart_.size() < bytes.size())
+  if (controller_->uart.size() < bytes.size())
     return false;
+  auto& uart = controller_.Edit().uart;
   for (std::uint8_t& byte : bytes) {
-    byte = uart_.front();
-    uart_.pop_front();
+    byte = uart.front();
+    uart.pop_front();
   }
   return true;
 }

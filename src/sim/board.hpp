@@ -17,6 +17,7 @@
 #include "sim/ltc2633.hpp"
 #include "sim/pca9535.hpp"
 #include "sim/pca9537.hpp"
+#include "sim/watched.hpp"
 
 namespace sim {
 
@@ -28,7 +29,7 @@ public:
   Board(const Board&) = delete;
   Board& operator=(const Board&) = delete;
 
-  // Back to power-on state.
+  // Back to power-on state; state nothing wrote since is left alone.
   void Reset();
 
   Fpga& fpga() { return fpga_; }
@@ -53,17 +54,34 @@ public:
   void UartWrite(std::span<const std::uint8_t> bytes);
   // Takes exactly bytes.size() bytes, or nothing when fewer are queued.
   bool UartRead(std::span<std::uint8_t> bytes);
-  std::vector<std::uint8_t> UartQueue() const { return {uart_.begin(), uart_.end()}; }
+  std::vector<std::uint8_t> UartQueue() const {
+    return {controller_->uart.begin(), controller_->uart.end()};
+  }
   void SetUartQueue(std::span<const std::uint8_t> bytes) {
-    uart_.assign(bytes.begin(), bytes.end());
+    controller_.Edit().uart.assign(bytes.begin(), bytes.end());
   }
 
-  std::uint32_t multiBeam() const { return multiBeam_; }
-  void set_multiBeam(std::uint32_t value) { multiBeam_ = value; }
-  std::uint32_t channelBeam() const { return channelBeam_; }
-  void set_channelBeam(std::uint32_t value) { channelBeam_ = value; }
+  std::uint32_t multiBeam() const { return controller_->multiBeam; }
+  void set_multiBeam(std::uint32_t value) { controller_.Edit().multiBeam = value; }
+  std::uint32_t channelBeam() const { return controller_->channelBeam; }
+  void set_channelBeam(std::uint32_t value) { controller_.Edit().channelBeam = value; }
+
+  // Moves with every write to any state of the board, reads that move a
+  // pointer or drain a queue included.
+  std::uint64_t writes() const;
+  // The same state everywhere; the chips' wiring to the bus is not state.
+  friend bool operator==(const Board& a, const Board& b);
 
 private:
+  // The USB controller's own state.
+  struct Controller {
+    std::array<std::uint8_t, kGpioLines> gpio{};
+    std::deque<std::uint8_t> uart;
+    std::uint32_t multiBeam = 0;
+    std::uint32_t channelBeam = 0;
+    friend bool operator==(const Controller&, const Controller&) = default;
+  };
+
   Fpga fpga_;
   I2cBus bus_;
   Emc2101 emc2101_;
@@ -71,10 +89,7 @@ private:
   Pca9537 pca9537_;
   Ltc2633 ltc2633_;
   std::array<Eeprom, Eeprom::kChips> eeproms_;
-  std::array<std::uint8_t, kGpioLines> gpio_{};
-  std::deque<std::uint8_t> uart_;
-  std::uint32_t multiBeam_ = 0;
-  std::uint32_t channelBeam_ = 0;
+  Watched<Controller> controller_;
 };
 
 } // namespace sim

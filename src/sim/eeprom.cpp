@@ -2,37 +2,33 @@
 
 namespace sim {
 
-void Eeprom::Reset() {
-  memory_.assign(kSize, 0xFF); // erased
-  pointer_ = 0;
-  addressBytes_ = 0;
-}
-
 bool Eeprom::Start(I2cDirection direction) {
   // A read continues at the pointer; a write begins with a new address.
-  addressBytes_ = direction == I2cDirection::Write ? 2 : 0;
+  state_.Edit().addressBytes = direction == I2cDirection::Write ? 2 : 0;
   return true;
 }
 
 void Eeprom::WriteByte(std::uint8_t byte) {
-  if (addressBytes_ == 2) {
-    addressHigh_ = byte;
-    addressBytes_ = 1;
+  State& s = state_.Edit();
+  if (s.addressBytes == 2) {
+    s.addressHigh = byte;
+    s.addressBytes = 1;
     return;
   }
-  if (addressBytes_ == 1) {
-    pointer_ = static_cast<std::uint16_t>(addressHigh_ << 8 | byte);
-    addressBytes_ = 0;
+  if (s.addressBytes == 1) {
+    s.pointer = static_cast<std::uint16_t>(s.addressHigh << 8 | byte);
+    s.addressBytes = 0;
     return;
   }
-  memory_[pointer_] = byte;
+  s.memory[s.pointer] = byte;
   constexpr std::uint16_t kPageMask = kPageSize - 1;
-  pointer_ = static_cast<std::uint16_t>((pointer_ & ~kPageMask) | ((pointer_ + 1) & kPageMask));
+  s.pointer = static_cast<std::uint16_t>((s.pointer & ~kPageMask) | ((s.pointer + 1) & kPageMask));
 }
 
 std::uint8_t Eeprom::ReadByte() {
-  const std::uint8_t value = memory_[pointer_];
-  pointer_ = static_cast<std::uint16_t>(pointer_ + 1);
+  State& s = state_.Edit();
+  const std::uint8_t value = s.memory[s.pointer];
+  s.pointer = static_cast<std::uint16_t>(s.pointer + 1);
   return value;
 }
 

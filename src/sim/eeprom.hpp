@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "sim/i2c_device.hpp"
+#include "sim/watched.hpp"
 
 namespace sim {
 
@@ -17,22 +18,28 @@ public:
   static constexpr std::size_t kSize = 0x10000;
   static constexpr std::uint16_t kPageSize = 32;
 
-  Eeprom() { Reset(); }
-  void Reset();
+  void Reset() { state_.Reset(); }
 
   bool Start(I2cDirection direction) override;
   void WriteByte(std::uint8_t byte) override;
   std::uint8_t ReadByte() override;
 
-  std::uint8_t Byte(std::uint16_t address) const { return memory_[address]; }
-  void SetByte(std::uint16_t address, std::uint8_t value) { memory_[address] = value; }
-  std::uint16_t Pointer() const { return pointer_; }
+  std::uint8_t Byte(std::uint16_t address) const { return state_->memory[address]; }
+  void SetByte(std::uint16_t address, std::uint8_t value) { state_.Edit().memory[address] = value; }
+  std::uint16_t Pointer() const { return state_->pointer; }
+
+  std::uint64_t writes() const { return state_.writes(); }
+  friend bool operator==(const Eeprom& a, const Eeprom& b) { return a.state_ == b.state_; }
 
 private:
-  std::vector<std::uint8_t> memory_;
-  std::uint16_t pointer_ = 0;
-  int addressBytes_ = 0;
-  std::uint8_t addressHigh_ = 0;
+  struct State {
+    std::vector<std::uint8_t> memory = std::vector<std::uint8_t>(kSize, 0xFF); // erased
+    std::uint16_t pointer = 0;
+    int addressBytes = 0;
+    std::uint8_t addressHigh = 0;
+    friend bool operator==(const State&, const State&) = default;
+  };
+  Watched<State> state_;
 };
 
 } // namespace sim

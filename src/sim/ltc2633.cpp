@@ -38,23 +38,17 @@ unsigned Selected(std::uint8_t address) {
 
 } // namespace
 
-void Ltc2633::Reset() {
-  // Power-on: zero scale, both DACs up, internal reference.
-  channels_ = {};
-  reference_ = Reference::Internal;
-  received_ = 0;
-}
-
 bool Ltc2633::Start(I2cDirection direction) {
-  received_ = 0;
+  state_.Edit().received = 0;
   return direction == I2cDirection::Write;
 }
 
 void Ltc2633::WriteByte(std::uint8_t byte) {
-  pending_[received_++] = byte;
-  if (received_ == pending_.size()) {
-    Execute(pending_[0], pending_[1]);
-    received_ = 0;
+  State& s = state_.Edit();
+  s.pending[s.received++] = byte;
+  if (s.received == s.pending.size()) {
+    Execute(s.pending[0], s.pending[1]);
+    s.received = 0;
   }
 }
 
@@ -64,10 +58,12 @@ void Ltc2633::Execute(std::uint8_t commandByte, std::uint8_t code) {
   const bool commandNeedsAddress = command <= kPowerDown;
   if (commandNeedsAddress && selected == 0)
     return;
+  State& s = state_.Edit();
+  auto& channels = s.channels;
   auto forEach = [&](auto&& action) {
     for (int i = 0; i < 2; ++i)
       if (selected & (1u << i))
-        action(channels_[i]);
+        action(channels[i]);
   };
   // An update also powers a DAC back up.
   auto update = [](Channel& c) {
@@ -83,7 +79,7 @@ void Ltc2633::Execute(std::uint8_t commandByte, std::uint8_t code) {
     break;
   case kWriteInputUpdateAll:
     forEach([&](Channel& c) { c.input = code; });
-    for (Channel& c : channels_)
+    for (Channel& c : channels)
       update(c);
     break;
   case kWriteUpdate:
@@ -96,14 +92,14 @@ void Ltc2633::Execute(std::uint8_t commandByte, std::uint8_t code) {
     forEach([](Channel& c) { c.poweredDown = true; });
     break;
   case kPowerDownChip:
-    for (Channel& c : channels_)
+    for (Channel& c : channels)
       c.poweredDown = true;
     break;
   case kInternalReference:
-    reference_ = Reference::Internal;
+    s.reference = Reference::Internal;
     break;
   case kExternalReference:
-    reference_ = Reference::External;
+    s.reference = Reference::External;
     break;
   default:
     break;

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "sim/i2c_device.hpp"
+#include "sim/watched.hpp"
 
 namespace sim {
 
@@ -15,8 +16,7 @@ public:
   static constexpr std::uint8_t kAddress = 0x20;
   static constexpr std::size_t kRegisterCount = 8;
 
-  Pca9535() { Reset(); }
-  void Reset();
+  void Reset() { state_.Reset(); }
 
   bool Start(I2cDirection direction) override;
   void WriteByte(std::uint8_t byte) override;
@@ -25,18 +25,28 @@ public:
   // What a read of the register returns; the input ports follow the pins.
   std::uint8_t Register(std::uint8_t index) const;
   // Presets a stored register (2..7); the input ports follow the pins instead.
-  void SetRegister(std::uint8_t index, std::uint8_t value) { registers_[index & 7] = value; }
-  std::uint8_t Pins(int port) const { return pins_[port & 1]; }
-  void SetPins(int port, std::uint8_t levels) { pins_[port & 1] = levels; }
-  std::uint8_t Pointer() const { return pointer_; }
+  void SetRegister(std::uint8_t index, std::uint8_t value) {
+    state_.Edit().registers[index & 7] = value;
+  }
+  std::uint8_t Pins(int port) const { return state_->pins[port & 1]; }
+  void SetPins(int port, std::uint8_t levels) { state_.Edit().pins[port & 1] = levels; }
+  std::uint8_t Pointer() const { return state_->pointer; }
+
+  std::uint64_t writes() const { return state_.writes(); }
+  friend bool operator==(const Pca9535& a, const Pca9535& b) { return a.state_ == b.state_; }
 
 private:
-  void Advance() { pointer_ ^= 1; }
-
-  std::array<std::uint8_t, kRegisterCount> registers_{};
-  std::array<std::uint8_t, 2> pins_{};
-  std::uint8_t pointer_ = 0;
-  bool expectPointer_ = false;
+  // Power-on: inputs follow the pins; outputs high, no inversion, every pin
+  // an input.
+  struct State {
+    std::array<std::uint8_t, kRegisterCount> registers = {0x00, 0x00, 0xFF, 0xFF,
+                                                          0x00, 0x00, 0xFF, 0xFF};
+    std::array<std::uint8_t, 2> pins = {0xFF, 0xFF};
+    std::uint8_t pointer = 0;
+    bool expectPointer = false;
+    friend bool operator==(const State&, const State&) = default;
+  };
+  Watched<State> state_;
 };
 
 } // namespace sim

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "sim/i2c_device.hpp"
+#include "sim/watched.hpp"
 
 namespace sim {
 
@@ -15,24 +16,32 @@ public:
   static constexpr std::uint8_t kAddress = 0x49;
   static constexpr std::size_t kRegisterCount = 4;
 
-  Pca9537() { Reset(); }
-  void Reset();
+  void Reset() { state_.Reset(); }
 
   bool Start(I2cDirection direction) override;
   void WriteByte(std::uint8_t byte) override;
-  std::uint8_t ReadByte() override { return Register(pointer_); }
+  std::uint8_t ReadByte() override { return Register(state_->pointer); }
 
   std::uint8_t Register(std::uint8_t index) const;
-  void SetRegister(std::uint8_t index, std::uint8_t value) { registers_[index & 3] = value; }
-  std::uint8_t Pins() const { return pins_; }
-  void SetPins(std::uint8_t levels) { pins_ = levels & 0x0F; }
-  std::uint8_t Pointer() const { return pointer_; }
+  void SetRegister(std::uint8_t index, std::uint8_t value) {
+    state_.Edit().registers[index & 3] = value;
+  }
+  std::uint8_t Pins() const { return state_->pins; }
+  void SetPins(std::uint8_t levels) { state_.Edit().pins = levels & 0x0F; }
+  std::uint8_t Pointer() const { return state_->pointer; }
+
+  std::uint64_t writes() const { return state_.writes(); }
+  friend bool operator==(const Pca9537& a, const Pca9537& b) { return a.state_ == b.state_; }
 
 private:
-  std::array<std::uint8_t, kRegisterCount> registers_{};
-  std::uint8_t pins_ = 0;
-  std::uint8_t pointer_ = 0;
-  bool expectPointer_ = false;
+  struct State {
+    std::array<std::uint8_t, kRegisterCount> registers = {0x00, 0xFF, 0x00, 0xFF};
+    std::uint8_t pins = 0x0F;
+    std::uint8_t pointer = 0;
+    bool expectPointer = false;
+    friend bool operator==(const State&, const State&) = default;
+  };
+  Watched<State> state_;
 };
 
 } // namespace sim

@@ -53,6 +53,7 @@ TEST(ReplayReader, RefusesWhatIsNotATraceEvent) {
       {R"({"sleep_ms":1)", "not JSON at column 14: syntax error while parsing object - unexpected "
                            "end of input; expected '}'"},
       {"[1]", "not a JSON object"},
+      {R"({"sleep_ms":2e481})", "number overflow parsing '2e481'"},
       {R"({"sleep_ms":-1})", R"("sleep_ms" is not a whole number from 0 to 4294967295)"},
       {R"({"sleep_ms":4294967296})", R"("sleep_ms" is not a whole number from 0 to 4294967295)"},
       {R"({"sleep_ms":1.0})", R"("sleep_ms" is not a whole number from 0 to 4294967295)"},

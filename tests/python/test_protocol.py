@@ -9,6 +9,8 @@ CASES = [
      '{"id": 1, "ok": true, "out": ["0x0005 (5)"], "boxes": [], "failed": 0}'),
     ("not json", '{"ok": false, "error": "malformed request: not one JSON value"}'),
     ("[1, 2]", '{"ok": false, "error": "malformed request: not a JSON object"}'),
+    ('{"id": %s%s, "cmd": "show"}' % ("[" * 100000, "]" * 100000),
+     '{"ok": false, "error": "malformed request: nested deeper than 64 levels"}'),
     ('{"id": 2}', '{"id": 2, "ok": false, "error": "malformed request: no \\"cmd\\""}'),
     ('{"id": 3, "cmd": []}',
      '{"id": 3, "ok": false, "error": '
